@@ -1,0 +1,127 @@
+#include "game/form1.h"
+
+#include "game/inventory.h"
+#include "game/scene.h"
+#include "shell/credits.h"
+#include "shell/form2.h"
+#include "shell/menu.h"
+#include "world/bar.h"
+#include "world/castle.h"
+#include "world/citymap.h"
+#include "world/finale.h"
+#include "world/police.h"
+#include "world/start.h"
+#include "world/villa.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMouseEvent>
+
+Form1::Form1() : GameWindow("Form1") {
+    setDesign("Zur ev Edivu", 6675, 6795, Frame::FixedSingle);
+    paintBackground(Qt::black);
+    setWindowIcon(QIcon(Pictures::item("treasure")));
+    setCursor(gameCursor(CursorKind::Pointer));
+
+    // The status line comes first: every hotspot writes into it.
+    Label1 = new LabelControl(this, "Label1", {120, 4200, 3015, 1215});
+    Label1->setStyle(QColor(255, 0, 255), Qt::black, designFont("MS Sans Serif", 8.25, true), true);
+
+    // The world, from the home scene on the window's own surface to the finale deep inside the villa.
+    Image1 = makePicture(this, "Image1", {0, 0, 6900, 4050}, Pictures::scene("home"));
+    start = std::make_unique<StartArea>(*this);
+    citymap = std::make_unique<CityMap>(*this, start->Raketa);
+    police = std::make_unique<PoliceArea>(*this, citymap->map);
+    castle = std::make_unique<CastleArea>(*this, citymap->map);
+    bar = std::make_unique<BarArea>(*this, citymap->map);
+    villa = std::make_unique<VillaArea>(*this, citymap->map);
+    finale = std::make_unique<FinaleArea>(*this, villa->prezident);
+
+    // The panel.
+    Command1 = new PictureButton(this, "Command1", {240, 5520, 975, 975}, "About", designFont("MS Sans Serif", 12, true));
+    Command1->setPicture(Pictures::item("about"));
+    connect(Command1, &QToolButton::clicked, this, &Form1::Command1_Click);
+    Command2 = new PictureButton(this, "Command2", {1200, 5520, 975, 975}, "INV", designFont("MS Sans Serif", 13.5, true));
+    connect(Command2, &QToolButton::clicked, this, &Form1::Command2_Click);
+    end = new PictureButton(this, "end", {2160, 5520, 975, 975}, "Exit", designFont("MS Sans Serif", 12, true));
+    end->setPicture(Pictures::item("exit"));
+    end->installEventFilter(this);
+    Image118 = makePicture(this, "Image118", {3360, 4680, 3120, 675}, Pictures::ui("title_banner"));
+    Image118->onMouseMove = [this] { setStatus("Logo"); };
+    Image119 = makePicture(this, "Image119", {3720, 5640, 2505, 570}, Pictures::ui("studio_logo"));
+    Line1 = new LineControl(this, "Line1", {0, 4080}, {6720, 4080}, QColor(0, 255, 255), 6);
+    Key = new LabelControl(this, "Key", {1320, 3600, 735, 255}, "0");
+    Key->hide();
+
+    inventory = std::make_unique<Inventory>(*this);
+    Command2->setPicture(inventory->Image1112->Picture());
+
+    mnu_menu = new QMenu(this);
+    mnu_menu->setObjectName("mnu_menu");
+    tomainmenu = mnu_menu->addAction(QString::fromUtf8("Hlavní Menu"));
+    tomainmenu->setObjectName("tomainmenu");
+    endgamehra = mnu_menu->addAction("Konec");
+    endgamehra->setObjectName("endgamehra");
+    connect(tomainmenu, &QAction::triggered, this, &Form1::tomainmenu_Click);
+    connect(endgamehra, &QAction::triggered, this, &Form1::endgamehra_Click);
+
+    Timer1 = new Timer(this, 26000, true, [this] { Timer1_Timer(); });
+    Timer3 = new Timer(this, 18630, false, [this] { Timer3_Timer(); });
+    Timer4 = new Timer(this, 3000, false, [this] { Timer4_Timer(); });
+    MMControl1 = new MediaChannel(this, "MMControl1");
+    MMControl2 = new MediaChannel(this, "MMControl2");
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+    // The home music starts without the Close that every later track change begins with.
+    MMControl1->Notify = false;
+    MMControl1->Wait = true;
+    MMControl1->Shareable = false;
+    MMControl1->FileName = "Hudba7.mid";
+    MMControl1->setCommand("Open");
+    MMControl1->setCommand("Play");
+    Line1->setVisible(false);
+}
+
+void Form1::Form_Unload() {
+    MMControl1->setCommand("Close");
+    MMControl2->setCommand("Close");
+}
+
+void Form1::Command1_Click() { Windows::show<credits>(); }
+
+void Form1::Command2_Click() {
+    inventory->Frame2->setVisible(true);
+    Command2->setPicture(inventory->Image111->Picture());
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == end && event->type() == QEvent::MouseButtonPress) {
+        auto *me = static_cast<QMouseEvent *>(event);
+        end_MouseDown(me->button(), me->globalPosition().toPoint());
+        return true; // the Exit button has no click of its own
+    }
+    return GameWindow::eventFilter(watched, event);
+}
+
+void Form1::end_MouseDown(Qt::MouseButton button, QPoint globalPos) {
+    if (button == Qt::LeftButton) mnu_menu->popup(globalPos);
+}
+
+void Form1::tomainmenu_Click() { Windows::show<menu>(); }
+
+void Form1::endgamehra_Click() { Windows::endProgram(); }
+
+void Form1::Timer1_Timer() { playTrack(MMControl2, "police.wav"); }
+
+void Form1::Timer3_Timer() { playTrack(MMControl1, "Hudbabarvstupatd.wav"); }
+
+void Form1::Timer4_Timer() {
+    showMessage(QString::fromUtf8("Prohrál jsi, to vůbec nevadí, stačí si hru zahrát znovu a pečlivě číst dialogy"));
+    Timer4->setEnabled(false);
+    // The player must see the message before everything closes: draw it now, then end.
+    if (Form2 *dialog = Windows::find<Form2>()) dialog->repaint();
+    Windows::endProgram();
+}

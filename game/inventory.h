@@ -1,0 +1,33 @@
+#pragma once
+// The inventory panel and its nineteen items. An item is held exactly when its picture is visible;
+// its Tag says what it is and in which state. The picture stores hold the looks (and one tag) that
+// items take on when they change.
+#include "runtime/control.h"
+
+class Form1;
+
+class Inventory {
+public:
+    explicit Inventory(Form1 &form);
+
+    Control *Frame2; // the panel
+    ButtonControl *Command3; // OK
+
+    // Items, by rows of the panel.
+    Control *klicek, *Image11, *cepka, *banan, *Odmerka;
+    Control *Pavoukva, *Houbava, *Zapalkava, *c, *notebook;
+    Control *dopis, *spona, *klic, *disk, *musle;
+    Control *vorna, *dynam, *benzin, *dynambum;
+
+    // Picture stores on the game window, never shown.
+    Control *karta, *Ohen11, *musle2, *Odmerka11, *Image111, *Image1112;
+
+    // OK: the panel closes and the INV button shows the closed icon again (the launch runs it too).
+    void Command3_Click();
+
+    // Every item, for tests and tools that look at the whole set.
+    QList<Control *> items() const;
+
+private:
+    Form1 &form;
+};

@@ -1,0 +1,72 @@
+#pragma once
+// The audio engine behind the media channels: each channel holds at most one source (a WAV decoded
+// with libsndfile, or a MIDI file played by FluidSynth), and all channels are mixed into one SDL2
+// output stream. Without a device (or in tests) the mix can be pulled offline with render().
+// Every failure is silent: the channel simply has nothing to play.
+#include <QString>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+class AudioSource {
+public:
+    virtual ~AudioSource() = default;
+    // Adds up to frames stereo frames into out (interleaved L R); returns how many it produced.
+    // Fewer than asked means the source has reached its end.
+    virtual int mixInto(float *out, int frames) = 0;
+};
+
+class AudioEngine {
+public:
+    static constexpr int kRate = 44100;
+
+    enum class Output { Device, Offline };
+    static AudioEngine &instance();
+    // Tests switch to Offline before any sound is played: no device is opened, render() pulls the mix.
+    static void setOutput(Output output);
+
+    int createChannel();
+    void destroyChannel(int channel);
+    // Prepares a file on the channel (decoding a WAV, loading a MIDI file into a player); false when
+    // the file cannot be played. Whatever the channel held before is dropped.
+    bool open(int channel, const QString &path);
+    void play(int channel);
+    void close(int channel);
+    bool isPlaying(int channel) const; // sounding now (false once the track has ended)
+    bool isOpen(int channel) const;
+    void closeAll();
+
+    void render(float *out, int frames); // the mix, stereo interleaved
+    bool deviceOpen() const { return device_ != 0; }
+
+    ~AudioEngine();
+
+private:
+    AudioEngine() = default;
+    struct Channel {
+        int id;
+        std::unique_ptr<AudioSource> source;
+        bool playing = false;
+    };
+    Channel *find(int id);
+    const Channel *find(int id) const;
+    void ensureDevice();
+    void updatePause();
+
+    mutable std::mutex mutex_;
+    std::vector<Channel> channels_;
+    int nextId_ = 1;
+    unsigned device_ = 0;
+    bool deviceTried_ = false;
+    bool paused_ = true;
+    std::vector<float> scratch_;
+};
+
+// Looks a bare file name up in the working directory, without regard to letter case.
+// Returns the path to open, or an empty string.
+QString resolveMediaFile(const QString &bareName);
+// The General MIDI soundfont found on the system, or an empty string.
+QString findSoundFont();
+// Sources, exposed for tests and the fuzzers: nullptr when the data cannot be played.
+std::unique_ptr<AudioSource> loadWav(const QString &path);
+std::unique_ptr<AudioSource> loadMidi(const QByteArray &data);

@@ -1,0 +1,234 @@
+#include "runtime/control.h"
+
+#include "runtime/picture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+Control::Control(QWidget *parent, const QString &name, Twips rect) : QWidget(parent), rect_(rect) {
+    setObjectName(name);
+    setGeometry(rect.toPixels());
+    setMouseTracking(true); // hover texts need every move, not only those with a button held
+}
+
+void Control::setLeft(int twips) {
+    rect_.left = twips;
+    setGeometry(rect_.toPixels());
+}
+
+void Control::setTop(int twips) {
+    rect_.top = twips;
+    setGeometry(rect_.toPixels());
+}
+
+void Control::setRect(Twips rect) {
+    rect_ = rect;
+    setGeometry(rect_.toPixels());
+}
+
+void Control::setPicture(const QString &path, Fit fit) {
+    picture_ = path;
+    fit_ = fit;
+    update();
+}
+
+void Control::setBorder(bool on) {
+    border_ = on;
+    update();
+}
+
+void Control::setMouseIcon(CursorKind kind) {
+    mouseIcon_ = kind;
+    if (kind == CursorKind::None) unsetCursor();
+    else setCursor(gameCursor(kind));
+}
+
+void Control::setBackground(const QColor &color) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void Control::paintEvent(QPaintEvent *) {
+    if (picture_.isEmpty() && !border_) return;
+    QPainter p(this);
+    if (!picture_.isEmpty()) {
+        QSize size = fit_ == Fit::Stretch ? this->size() : Picture::naturalSize(picture_);
+        p.drawPixmap(QPoint(0, 0), Picture::render(picture_, size, devicePixelRatioF()));
+    }
+    if (border_) {
+        p.setPen(QPen(QColor(0x1e, 0x1a, 0x2e), 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// --- dragging ------------------------------------------------------------------------------------
+
+namespace {
+QPointer<Control> dragged;
+QPointer<Control> lastOver;
+
+void endDrag() {
+    if (dragged) QApplication::restoreOverrideCursor();
+    dragged = nullptr;
+    lastOver = nullptr;
+}
+
+bool accepts(Control *target, const std::function<void(Control *)> &handler) {
+    return target && target->isVisible() && target->Enabled() && handler;
+}
+
+void dragOver(Control *source, Control *target) {
+    // The previous control is told that the item left it, the new one that it is over it.
+    if (lastOver && lastOver != target && accepts(lastOver, lastOver->onDragOver))
+        lastOver->onDragOver(source);
+    lastOver = target;
+    if (accepts(target, target ? target->onDragOver : nullptr)) target->onDragOver(source);
+}
+} // namespace
+
+Control *Drag::source() { return dragged; }
+
+Control *Drag::targetAt(QWidget *window, QPoint windowPos) {
+    if (!window || !window->rect().contains(windowPos)) return nullptr;
+    return qobject_cast<Control *>(window->childAt(windowPos));
+}
+
+void Drag::drop(Control *source, Control *target) {
+    if (source && accepts(target, target ? target->onDragDrop : nullptr)) target->onDragDrop(source);
+}
+
+void Drag::dropAt(Control *source, QWidget *window, QPoint windowPos) {
+    drop(source, targetAt(window, windowPos));
+}
+
+void Drag::cancel() { endDrag(); }
+
+void Control::mousePressEvent(QMouseEvent *event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    if (dragMode == DragMode::Automatic && !dragged) {
+        // An automatic drag starts at the press: the item never receives a click.
+        dragged = this;
+        QApplication::setOverrideCursor(dragCursor(DragIcon.isEmpty() ? picture_ : DragIcon));
+        return;
+    }
+    pressed_ = true;
+}
+
+void Control::mouseMoveEvent(QMouseEvent *event) {
+    event->accept();
+    if (dragged == this) {
+        QWidget *w = window();
+        ::dragOver(this, Drag::targetAt(w, mapTo(w, event->position().toPoint())));
+        return;
+    }
+    if (dragged) return; // another control is being dragged: no hover texts meanwhile
+    if (onMouseMove) onMouseMove();
+}
+
+void Control::mouseReleaseEvent(QMouseEvent *event) {
+    event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    if (dragged == this) {
+        QPointer<Control> self = this;
+        QWidget *w = window();
+        QPoint at = mapTo(w, event->position().toPoint());
+        endDrag();
+        Drag::dropAt(self, w, at);
+        return;
+    }
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && rect().contains(event->position().toPoint()) && onClick) onClick();
+}
+
+// --- labels, lines, buttons --------------------------------------------------------------------
+
+LabelControl::LabelControl(QWidget *parent, const QString &name, Twips rect, const QString &caption)
+    : QLabel(caption, parent) {
+    setObjectName(name);
+    setGeometry(rect.toPixels());
+    setTextFormat(Qt::PlainText);
+}
+
+void LabelControl::setStyle(const QColor &text, const QColor &background, const QFont &font, bool wrap,
+                            Qt::Alignment align, bool border) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::Window, background);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(font);
+    setWordWrap(wrap);
+    setAlignment(align);
+    if (border) {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    }
+}
+
+LineControl::LineControl(QWidget *parent, const QString &name, QPoint fromTwips, QPoint toTwips,
+                         const QColor &color, int widthPx)
+    : QWidget(parent), color_(color), width_(widthPx) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPoint a = pxPoint(fromTwips.x(), fromTwips.y()), b = pxPoint(toTwips.x(), toTwips.y());
+    // The pen is centred on the line: the widget reaches half a pen width beyond both ends.
+    const int half = (widthPx + 1) / 2;
+    QRect box = QRect(a, b).normalized().adjusted(-half, -half, half + 1, half + 1);
+    setGeometry(box);
+    from_ = a - box.topLeft();
+    to_ = b - box.topLeft();
+}
+
+void LineControl::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.setPen(QPen(color_, width_, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(from_, to_);
+}
+
+ButtonControl::ButtonControl(QWidget *parent, const QString &name, Twips rect, const QString &caption,
+                             const QFont &font)
+    : QPushButton(caption, parent) {
+    setObjectName(name);
+    setGeometry(rect.toPixels());
+    setFont(font);
+    setAutoDefault(false);
+}
+
+PictureButton::PictureButton(QWidget *parent, const QString &name, Twips rect, const QString &caption,
+                             const QFont &font)
+    : QToolButton(parent) {
+    setObjectName(name);
+    setGeometry(rect.toPixels());
+    setText(caption);
+    setFont(font);
+    setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::setPicture(const QString &path) {
+    picture_ = path;
+    const int side = 32;
+    QIcon icon;
+    icon.addPixmap(Picture::render(path, QSize(side, side), devicePixelRatioF()));
+    setIcon(icon);
+    setIconSize(QSize(side, side));
+}
+
+QFont designFont(const QString &family, double points, bool bold) {
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+void registerFontSubstitutions() {
+    QFont::insertSubstitutions("Comic Sans MS", {"Comic Neue", "DejaVu Sans"});
+    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
+}

@@ -1,0 +1,66 @@
+#pragma once
+// Every window of the game exists at most once. Showing a window that is not loaded creates it in its
+// design state and runs its load handler; showing a loaded one only brings it forward. Unloading runs
+// the unload handler and destroys the window; ending the program closes everything without handlers.
+// A handler that reaches into another window asks find<>() and does nothing when it gets nullptr:
+// touching a window never creates it.
+#include <QWidget>
+#include <functional>
+#include <typeindex>
+#include <vector>
+
+class GameWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit GameWindow(const QString &objectName);
+    // The design's load and unload handlers.
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    // Client area in twips, the window's caption and its frame.
+    enum class Frame { Borderless, BorderlessTool, FixedSingle, ToolWindow };
+    void setDesign(const QString &caption, int widthTwips, int heightTwips, Frame frame);
+    void paintBackground(const QColor &color);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+class Windows {
+public:
+    template <class W> static W *show() {
+        if (auto *w = find<W>()) {
+            bringForward(w);
+            return w;
+        }
+        auto *w = new W();
+        add(std::type_index(typeid(W)), w);
+        w->Form_Load();
+        if (!isLoaded(w)) return nullptr; // its load handler unloaded it again
+        present(w);
+        return w;
+    }
+    template <class W> static W *find() { return static_cast<W *>(lookup(std::type_index(typeid(W)))); }
+
+    static void unload(GameWindow *window);
+    template <class W> static void unload() {
+        if (auto *w = find<W>()) unload(w);
+    }
+    // Ends the program at once: every window closes, no unload handler runs.
+    static void endProgram();
+
+    static bool isLoaded(const GameWindow *window);
+    static std::vector<GameWindow *> open();
+    static bool programEnded();
+
+    // What happens when the program ends (the last window closed, or endProgram). Tests replace the
+    // default, which quits the application's event loop.
+    static void setQuitHandler(std::function<void()> handler);
+    // Forgets everything (tests start each case from a clean slate).
+    static void reset();
+
+private:
+    static void add(std::type_index type, GameWindow *window);
+    static GameWindow *lookup(std::type_index type);
+    static void present(GameWindow *window);
+    static void bringForward(GameWindow *window);
+};

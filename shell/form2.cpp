@@ -1,0 +1,23 @@
+#include "shell/form2.h"
+
+Form2::Form2() : GameWindow("Form2") {
+    setDesign(QString(), 4095, 1950, Frame::Borderless);
+    paintBackground(Qt::black);
+    const QColor green(0, 255, 0);
+    Label1 = new LabelControl(this, "Label1", {360, 240, 3375, 1215});
+    Label1->setStyle(green, Qt::black, designFont("MS Sans Serif", 9.75, true), true);
+    new LineControl(this, "Line1", {0, 1920}, {4080, 1920}, green, 3);
+    new LineControl(this, "Line2", {0, 0}, {4080, 0}, green, 3);
+    new LineControl(this, "Line3", {0, 1920}, {0, 0}, green, 3);
+    new LineControl(this, "Line4", {4080, 1920}, {4080, 0}, green, 3);
+    Command1 = new ButtonControl(this, "Command1", {1320, 1440, 1455, 375}, "OK");
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+}
+
+void Form2::Command1_Click() { Windows::unload(this); }
+
+Form2 *showMessageDialog() { return Windows::show<Form2>(); }
+
+void showMessage(const QString &text) {
+    if (Form2 *f = showMessageDialog()) f->Label1->setCaption(text);
+}

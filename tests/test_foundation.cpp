@@ -1,0 +1,248 @@
+// The runtime the whole game stands on: timers in virtual time, media channels, the window registry,
+// and the game window's own controls.
+#include "support/harness.h"
+
+#include "game/form1.h"
+#include "game/inventory.h"
+#include "game/scene.h"
+#include "runtime/audioengine.h"
+#include "runtime/mediachannel.h"
+#include "world/start.h"
+
+#include <QMenu>
+#include <QTemporaryDir>
+
+class TestFoundation : public QObject {
+    Q_OBJECT
+private slots:
+    void timersFireInTimeOrder();
+    void timerStoppedOrRestartedByItsOwnTick();
+    void secondTrackReplacesTheFirst();
+    void playOnClosedChannelStaysSilent();
+    void trackEndsAndChannelFallsSilent();
+    void missingOrCorruptFileIsSilent();
+    void fileNamesMatchWithoutRegardToCase();
+    void registryKeepsOneInstanceAndNeverCreatesOnFind();
+    void hoverTextStaysOnBareBackground();
+    void invTwiceKeepsPanelOpenAndIcon();
+    void exitOpensMenuOnlyWithLeftButton();
+    void konecEndsWithoutUnloadHandlers();
+    void closingGameWindowClosesBothChannels();
+    void parkedContainerStaysAtOrigin();
+    void gameWindowLayout();
+};
+
+void TestFoundation::timersFireInTimeOrder() {
+    Harness h;
+    QObject owner;
+    QStringList log;
+    Timer a(&owner, 300, true, [&] { log << QString("a%1").arg(h.clock.now()); });
+    Timer b(&owner, 200, true, [&] { log << QString("b%1").arg(h.clock.now()); });
+    Timer off(&owner, 100, false, [&] { log << "off"; });
+    h.advance(650);
+    QCOMPARE(log, QStringList({"b200", "a300", "b400", "a600", "b600"}));
+    QCOMPARE(h.clock.now(), 650);
+}
+
+void TestFoundation::timerStoppedOrRestartedByItsOwnTick() {
+    Harness h;
+    QObject owner;
+    int once = 0, restarted = 0;
+    Timer *t1 = new Timer(&owner, 100, true);
+    t1->onTick = [&] { ++once; t1->setEnabled(false); };
+    Timer *t2 = new Timer(&owner, 100, true);
+    t2->onTick = [&] { ++restarted; t2->setInterval(t2->Interval() - 10); }; // as the beetle's countdown
+    Timer *t3 = new Timer(&owner, 50, true);
+    t3->onTick = [&] { delete t3; }; // a window unloaded by its own tick
+    h.advance(1000);
+    QCOMPARE(once, 1);
+    // ticks at 100, 190, 270, 340, 400, 450, 490, 520, 540, 550; then the interval is 0 and it stops
+    QCOMPARE(restarted, 10);
+}
+
+void TestFoundation::secondTrackReplacesTheFirst() {
+    Harness h;
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    writeToneWav(dir.filePath("a.wav"), 44100, 44100, 0.2);
+    writeToneWav(dir.filePath("b.wav"), 44100, 44100, 0.6);
+    QObject owner;
+    MediaChannel ch(&owner, "music");
+    playTrack(&ch, "a.wav");
+    QVERIFY(ch.isSounding());
+    playTrack(&ch, "b.wav");
+    QCOMPARE(ch.FileName, QString("b.wav"));
+    const float peak = renderPeak(100);
+    QVERIFY2(peak > 0.5f && peak < 0.7f, qPrintable(QString::number(peak))); // only b, not a + b
+}
+
+void TestFoundation::playOnClosedChannelStaysSilent() {
+    Harness h;
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    writeToneWav(dir.filePath("a.wav"), 44100);
+    QObject owner;
+    MediaChannel ch(&owner, "music");
+    playTrack(&ch, "a.wav");
+    ch.setCommand("Close");
+    ch.setCommand("Play");
+    QCOMPARE(ch.FileName, QString("a.wav"));
+    QCOMPARE(ch.state(), MediaChannel::State::Closed);
+    QCOMPARE(renderPeak(50), 0.0f);
+}
+
+void TestFoundation::trackEndsAndChannelFallsSilent() {
+    Harness h;
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    writeToneWav(dir.filePath("short.wav"), 4410); // 100 ms
+    QObject owner;
+    MediaChannel ch(&owner, "music");
+    playTrack(&ch, "short.wav");
+    QVERIFY(renderPeak(50) > 0.1f);
+    renderPeak(100);
+    QCOMPARE(ch.state(), MediaChannel::State::Open); // played once to its end, not looped
+    QCOMPARE(renderPeak(200), 0.0f);
+    ch.setCommand("Play"); // at its end: nothing more to hear
+    QCOMPARE(renderPeak(50), 0.0f);
+}
+
+void TestFoundation::missingOrCorruptFileIsSilent() {
+    Harness h;
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    QFile junk(dir.filePath("junk.wav"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(5000, 'x'));
+    junk.close();
+    QFile fake(dir.filePath("fake.mid"));
+    QVERIFY(fake.open(QIODevice::WriteOnly));
+    fake.write("RIFF....WAVEfmt ");
+    fake.close();
+    QObject owner;
+    MediaChannel ch(&owner, "music");
+    for (const char *name : {"missing.wav", "junk.wav", "fake.mid", "", "../etc/passwd"}) {
+        playTrack(&ch, name);
+        QCOMPARE(ch.state(), MediaChannel::State::Closed);
+    }
+    QCOMPARE(renderPeak(50), 0.0f);
+    writeToneWav(dir.filePath("good.wav"), 4410);
+    playTrack(&ch, "good.wav"); // the next track works as usual
+    QVERIFY(ch.isSounding());
+}
+
+void TestFoundation::fileNamesMatchWithoutRegardToCase() {
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    writeToneWav(dir.filePath("hudba8.wav"), 100);
+    QVERIFY(resolveMediaFile("Hudba8.wav").endsWith("hudba8.wav"));
+    QVERIFY(resolveMediaFile("HUDBA8.WAV").endsWith("hudba8.wav"));
+    QVERIFY(resolveMediaFile("hudba9.wav").isEmpty());
+}
+
+void TestFoundation::registryKeepsOneInstanceAndNeverCreatesOnFind() {
+    Harness h;
+    QVERIFY(!Windows::find<Form1>());
+    Form1 *a = Windows::show<Form1>();
+    Form1 *b = Windows::show<Form1>();
+    QCOMPARE(a, b);
+    QCOMPARE(Windows::open().size(), size_t(1));
+    Windows::unload(a);
+    QVERIFY(!Windows::find<Form1>());
+    QVERIFY(h.programEnded()); // the last window closed
+}
+
+void TestFoundation::hoverTextStaysOnBareBackground() {
+    Harness h;
+    Form1 *f = Windows::show<Form1>();
+    Mouse::move(f->Image118);
+    QCOMPARE(f->Label1->Caption(), QString("Logo"));
+    Mouse::moveTo(f, QPoint(420, 440)); // the panel's bare background
+    QCOMPARE(f->Label1->Caption(), QString("Logo"));
+}
+
+void TestFoundation::invTwiceKeepsPanelOpenAndIcon() {
+    Harness h;
+    Form1 *f = Windows::show<Form1>();
+    QVERIFY(f->inventory->Frame2->isHidden());
+    QCOMPARE(f->Command2->Picture(), f->inventory->Image1112->Picture());
+    Mouse::click(f->Command2);
+    QVERIFY(!f->inventory->Frame2->isHidden());
+    QCOMPARE(f->Command2->Picture(), f->inventory->Image111->Picture());
+    Mouse::click(f->Command2);
+    QVERIFY(!f->inventory->Frame2->isHidden());
+    QCOMPARE(f->Command2->Picture(), f->inventory->Image111->Picture());
+    Mouse::click(f->inventory->Command3);
+    QVERIFY(f->inventory->Frame2->isHidden());
+    QCOMPARE(f->Command2->Picture(), f->inventory->Image1112->Picture());
+}
+
+void TestFoundation::exitOpensMenuOnlyWithLeftButton() {
+    Harness h;
+    Form1 *f = Windows::show<Form1>();
+    Mouse::press(f->end, Qt::RightButton);
+    QVERIFY(!f->mnu_menu->isVisible());
+    Mouse::press(f->end, Qt::LeftButton);
+    QVERIFY(f->mnu_menu->isVisible()); // at the press, without a click
+    QCOMPARE(f->mnu_menu->actions().size(), 2);
+    QCOMPARE(f->tomainmenu->text(), QString::fromUtf8("Hlavní Menu"));
+    QCOMPARE(f->endgamehra->text(), QString("Konec"));
+    f->mnu_menu->hide();
+}
+
+void TestFoundation::konecEndsWithoutUnloadHandlers() {
+    Harness h;
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    writeToneWav(dir.filePath("Hudba7.mid"), 100); // not a MIDI file: the channel stays closed
+    Form1 *f = Windows::show<Form1>();
+    f->endgamehra->trigger();
+    QVERIFY(h.programEnded());
+    QVERIFY(Windows::open().empty());
+    QCOMPARE(f->MMControl2->Command(), QString()); // no unload handler sent "Close"
+    Harness::settle();
+}
+
+void TestFoundation::closingGameWindowClosesBothChannels() {
+    Harness h;
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    writeToneWav(dir.filePath("police.wav"), 44100 * 5);
+    writeToneWav(dir.filePath("hudba7.mid"), 10);
+    Form1 *f = Windows::show<Form1>();
+    h.advance(26000);
+    QVERIFY(f->MMControl2->isSounding()); // the siren
+    f->close();
+    QVERIFY(!Windows::find<Form1>());
+    QCOMPARE(renderPeak(50), 0.0f);
+}
+
+void TestFoundation::parkedContainerStaysAtOrigin() {
+    Harness h;
+    Form1 *f = Windows::show<Form1>();
+    Control *frame3 = f->start->Frame3;
+    QCOMPARE(frame3->Left(), -6360);
+    enterParkedScene(frame3);
+    frame3->setVisible(false);
+    frame3->setVisible(true);
+    QCOMPARE(frame3->Left(), 0);
+    QCOMPARE(frame3->Top(), 0);
+    QCOMPARE(frame3->pos(), QPoint(0, 0));
+}
+
+void TestFoundation::gameWindowLayout() {
+    Harness h;
+    Form1 *f = Windows::show<Form1>();
+    QCOMPARE(f->windowTitle(), QString("Zur ev Edivu"));
+    QCOMPARE(f->size(), QSize(445, 453));
+    QVERIFY(f->Line1->isHidden());
+    QCOMPARE(f->Label1->geometry(), QRect(8, 280, 201, 81));
+    QCOMPARE(f->Timer1->Interval(), 26000);
+    QVERIFY(f->Timer1->Enabled());
+    QVERIFY(!f->Timer3->Enabled() && !f->Timer4->Enabled());
+    QCOMPARE(f->MMControl1->FileName, QString("Hudba7.mid"));
+    QCOMPARE(f->Key->Caption(), QString("0"));
+}
+
+QTEST_MAIN(TestFoundation)
+#include "test_foundation.moc"
