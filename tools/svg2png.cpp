@@ -1,6 +1,6 @@
 // Renders SVG files to PNG with Qt's own SVG renderer, the same one the game uses,
 // so that what an artist looks at is what the player will see.
-// Usage: svg2png [--scale N] [--grid] [--at LEFT,TOP] [--rect NAME:L,T,W,H ...] in.svg out.png
+// Usage: svg2png [--size N] [--scale N] [--grid] [--at LEFT,TOP] [--rect NAME:L,T,W,H ...] in.svg out.png
 // --rect outlines a hotspot given in twips (15 twips to a pixel) in the coordinates of the
 // container; --at says where the picture lies in that container (twips, e.g. -240,0).
 #include <QApplication>
@@ -17,6 +17,7 @@ int main(int argc, char **argv) {
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
     QStringList args = app.arguments().mid(1);
     double scale = 1.0;
+    int square = 0; // --size N: an N x N picture whatever the viewBox (icons)
     bool grid = false;
     QPointF at;
     QList<QPair<QString, QRectF>> rects;
@@ -24,6 +25,7 @@ int main(int argc, char **argv) {
         QString opt = args.takeFirst();
         if (opt == "--scale" && !args.isEmpty()) scale = args.takeFirst().toDouble();
         else if (opt == "--grid") grid = true;
+        else if (opt == "--size" && !args.isEmpty()) square = args.takeFirst().toInt();
         else if (opt == "--at" && !args.isEmpty()) {
             QStringList v = args.takeFirst().split(',');
             if (v.size() == 2) at = QPointF(v[0].toDouble() / 15.0, v[1].toDouble() / 15.0);
@@ -45,7 +47,7 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "invalid svg: %s\n", qPrintable(args[0]));
         return 1;
     }
-    QSizeF size = r.viewBoxF().size() * scale;
+    QSizeF size = square > 0 ? QSizeF(square, square) : r.viewBoxF().size() * scale;
     QImage img(size.toSize(), QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);

@@ -18,3 +18,14 @@ CityMap::CityMap(Form1 &f, QWidget *parent) : form(f) {
     bar = label("bar", 1680, 2760, "Rock Bar");
     vila = label("vila", 2160, 840, "Vila Prezidenta");
 }
+
+Control *CityMap::addThumbnail(QWidget *entrance, const char *name) {
+    // The picture carries its own single-line border.
+    return makePicture(entrance, QString::fromLatin1(name), {0, 3600, 975, 600}, Pictures::ui("map_thumb"));
+}
+
+void CityMap::returnToMap(Control *areaTop) {
+    areaTop->setVisible(false);
+    map->setVisible(false);
+    map->setVisible(true);
+}
