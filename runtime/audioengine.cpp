@@ -133,9 +133,35 @@ void sdlCallback(void *, Uint8 *stream, int len) {
 
 // --- loading ---------------------------------------------------------------------------------------
 
-std::unique_ptr<AudioSource> loadWav(const QString &path) {
+namespace {
+// libsndfile reads the WAV from memory through these.
+struct MemoryFile {
+    const QByteArray *data;
+    sf_count_t pos = 0;
+};
+sf_count_t memLength(void *user) { return static_cast<MemoryFile *>(user)->data->size(); }
+sf_count_t memSeek(sf_count_t offset, int whence, void *user) {
+    auto *m = static_cast<MemoryFile *>(user);
+    const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? m->pos : m->data->size();
+    m->pos = std::clamp<sf_count_t>(base + offset, 0, m->data->size());
+    return m->pos;
+}
+sf_count_t memRead(void *ptr, sf_count_t count, void *user) {
+    auto *m = static_cast<MemoryFile *>(user);
+    const sf_count_t n = std::clamp<sf_count_t>(m->data->size() - m->pos, 0, count);
+    std::memcpy(ptr, m->data->constData() + m->pos, size_t(n));
+    m->pos += n;
+    return n;
+}
+sf_count_t memWrite(const void *, sf_count_t, void *) { return 0; }
+sf_count_t memTell(void *user) { return static_cast<MemoryFile *>(user)->pos; }
+} // namespace
+
+std::unique_ptr<AudioSource> loadWav(const QByteArray &data) {
+    SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
+    MemoryFile mem{&data};
     SF_INFO info{};
-    SNDFILE *f = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    SNDFILE *f = sf_open_virtual(&io, SFM_READ, &info, &mem);
     if (!f) return nullptr;
     std::vector<float> stereo;
     if (info.channels >= 1 && info.channels <= 16 && info.samplerate >= 1000 && info.samplerate <= 384000) {
@@ -247,13 +273,14 @@ void AudioEngine::destroyChannel(int channel) {
 bool AudioEngine::open(int channel, const QString &path) {
     close(channel);
     std::unique_ptr<AudioSource> src;
-    if (path.endsWith(".mid", Qt::CaseInsensitive) || path.endsWith(".midi", Qt::CaseInsensitive)) {
-        QFile f(path);
-        // A MIDI file of the game is a few kilobytes; anything huge is not one.
-        if (f.open(QIODevice::ReadOnly) && f.size() <= 16 * 1024 * 1024) src = loadMidi(f.readAll());
-    } else {
-        src = loadWav(path);
-    }
+    QFile f(path);
+    // The game's files are a few megabytes at most; anything huge is not one of them.
+    if (path.isEmpty() || !f.open(QIODevice::ReadOnly) || f.size() > kMaxFileBytes) return false;
+    const QByteArray data = f.readAll();
+    if (path.endsWith(".mid", Qt::CaseInsensitive) || path.endsWith(".midi", Qt::CaseInsensitive))
+        src = loadMidi(data);
+    else
+        src = loadWav(data);
     if (!src) return false;
     std::lock_guard lock(mutex_);
     if (Channel *c = find(channel)) {

@@ -3,6 +3,7 @@
 // with libsndfile, or a MIDI file played by FluidSynth), and all channels are mixed into one SDL2
 // output stream. Without a device (or in tests) the mix can be pulled offline with render().
 // Every failure is silent: the channel simply has nothing to play.
+#include <QByteArray>
 #include <QString>
 #include <memory>
 #include <mutex>
@@ -19,6 +20,7 @@ public:
 class AudioEngine {
 public:
     static constexpr int kRate = 44100;
+    static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
     enum class Output { Device, Offline };
     static AudioEngine &instance();
@@ -68,5 +70,5 @@ QString resolveMediaFile(const QString &bareName);
 // The General MIDI soundfont found on the system, or an empty string.
 QString findSoundFont();
 // Sources, exposed for tests and the fuzzers: nullptr when the data cannot be played.
-std::unique_ptr<AudioSource> loadWav(const QString &path);
+std::unique_ptr<AudioSource> loadWav(const QByteArray &data);
 std::unique_ptr<AudioSource> loadMidi(const QByteArray &data);

@@ -8,7 +8,7 @@ shift || true
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libfluidsynth-dev
   timgm6mb-soundfont libsndfile1-dev libsdl2-dev fonts-comic-neue fonts-liberation2 fonts-dejavu-core
-  xvfb xauth)
+  xvfb xauth ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
