@@ -1,5 +1,5 @@
 // Hudba15.mid - the castle ruin. E minor (aeolian), 88 bpm: a slow processional drum,
-// an open-fifth drone in the cellos, a recorder tune with harp, a violin and choir bridge
+// cellos in open fifths, a recorder tune with harp, a violin and choir bridge
 // falling to the Phrygian E. Intro, A, A', B, A, tag.
 #include "pieces.h"
 #include "score.h"
@@ -35,7 +35,8 @@ void writeCastle(const std::string& dir) {
     auto procession = [&](double at, int bars, int percent) {
         drums(kit, s, at, bars, {{LowFloorTom, "x.......x...o..."}, {AcousticKick, "x.......x......."}}, percent);
     };
-    const char* kDrone = "[e2b2]w | [e2b2]w | [e2b2]w | [e2b2]w | [e2b2]w | [e2b2]w | [e2b2]w | [e2b2]w";
+    // The cellos move in open fifths under the tune, like an old organum.
+    const char* kDrone = "[e2b2]w | [d2a2]w | [c2g2]w | [d2a2]w | [e2b2]w | [g2d3]w | [d2a2]w | [e2b2]w";
 
     {  // Intro, bars 0-1: the drone and the drum in the empty hall.
         melody(drone, s, 0, "[e2b2]w | [e2b2]w", 70);

@@ -24,12 +24,12 @@ const char* kLastChords = "Dm | Dm | Bb | A | Dm | Dm";
 
 void writeDesert(const std::string& dir) {
     Song s("Hudba7.mid", "Zur ev Edivu - the crash site", 76, 4);
-    Part& flute = s.part("Pan flute", 0, 75, 104, 56, 90);
-    Part& echo = s.part("Pan flute echo", 1, 75, 70, 96, 110);
-    Part& pad = s.part("Warm pad", 2, 89, 84, 64, 80, 40);
-    Part& bassPart = s.part("Fretless bass", 3, 35, 98, 64, 40);
-    Part& kalimba = s.part("Kalimba", 4, 108, 80, 84, 70);
-    Part& kit = s.part("Hand drums", kDrumChannel, 0, 84, 64, 60);
+    Part& flute = s.part("Pan flute", 0, 75, 127, 56, 90);
+    Part& echo = s.part("Pan flute echo", 1, 75, 86, 96, 110);
+    Part& pad = s.part("Warm pad", 2, 89, 106, 64, 80, 40);
+    Part& bassPart = s.part("Fretless bass", 3, 35, 122, 64, 40);
+    Part& kalimba = s.part("Kalimba", 4, 108, 100, 84, 70);
+    Part& kit = s.part("Hand drums", kDrumChannel, 0, 106, 64, 60);
     flute.gate = echo.gate = 92;
     pad.gate = bassPart.gate = 100;
     using namespace gm;
@@ -48,7 +48,7 @@ void writeDesert(const std::string& dir) {
         drums(kit, s, 0, 4, {{Triangle, "o...............|"}, {Maracas, "o.g.o.g.o.g.o.g."}}, 70);
     }
     {  // A, bars 4-11.
-        sing(4, kTune, 88);
+        sing(4, kTune, 96);
         const auto ch = chords(s, 4, kTuneChords);
         comp(pad, s, ch, "x---", 50, 60);
         bass(bassPart, s, ch, "R---|R-5-", 33, 78);
@@ -58,7 +58,7 @@ void writeDesert(const std::string& dir) {
               72);
     }
     {  // B, bars 12-19.
-        sing(12, kHigh, 92);
+        sing(12, kHigh, 100);
         const auto ch = chords(s, 12, kHighChords);
         comp(pad, s, ch, "x---", 52, 66);
         bass(bassPart, s, ch, "R--5|R---", 33, 82);
@@ -69,7 +69,7 @@ void writeDesert(const std::string& dir) {
               76);
     }
     {  // The tune once more, then the flute's last note fades with the pad.
-        sing(20, kLast, 84);
+        sing(20, kLast, 92);
         const auto ch = chords(s, 20, kLastChords);
         comp(pad, s, ch, "x---", 50, 58);
         bass(bassPart, s, ch, "R---|R---|R---|R---|R---|R---", 33, 74);

@@ -26,11 +26,11 @@ const char* kWalk = "R35A|R235|R85A|R3 5A|R35A|R5RA|R35A|R75A";
 
 void writePoliceStation(const std::string& dir) {
     Song s("Hudba13.mid", "Zur ev Edivu - the police station", 126, 4);
-    Part& sax = s.part("Tenor sax", 0, 66, 100, 54, 45);
-    Part& vibes = s.part("Vibraphone", 1, 11, 96, 78, 50);
-    Part& piano = s.part("Piano", 2, 0, 82, 84, 40);
-    Part& bassPart = s.part("Acoustic bass", 3, 32, 112, 60, 25);
-    Part& kit = s.part("Brushes", kDrumChannel, 40, 100, 64, 35);
+    Part& sax = s.part("Tenor sax", 0, 66, 124, 54, 45);
+    Part& vibes = s.part("Vibraphone", 1, 11, 120, 78, 50);
+    Part& piano = s.part("Piano", 2, 0, 102, 84, 40);
+    Part& bassPart = s.part("Acoustic bass", 3, 32, 127, 60, 25);
+    Part& kit = s.part("Brushes", kDrumChannel, 40, 122, 64, 35);
     for (Part* p : {&sax, &vibes, &piano, &bassPart, &kit}) p->swing = true;
     bassPart.gate = 88;
     using namespace gm;

@@ -16,11 +16,11 @@ const char* kOpenEnd =  // first A: ends on the dominant, asking for more
 const char* kClosedEnd =  // later A's: come home
     "a5e. a5s g5e f5e c6q a5q | g5e. f5s e5e d5e b4q g4q | c5e e5e g5e c6e e6q. d6e | c6h rq g4q";
 
-const char* kOpenChords = "C | C | F | C | Am | D7 | G | G7";
-const char* kClosedChords = "C | C | F | C | F | G7 | C | C";
+const char* kOpenChords = "C | G7 | F | C | Am | D7 | G | G7";
+const char* kClosedChords = "C | G7 | F | C | F | G7 | C | C";
 
 const char* kBridge =
-    "e5h. c5e d5e | e5q f5q c5h | g5h. e5e f5e | g5q a5q d5h | a5h. g5e f5e | e5q f5q a5h |"
+    "e5h. c5e d5e | f5q. e5e c5h | g5h. e5e f5e | g5q a5q d5h | a5h. g5e f5e | c5q f5q a5h |"
     "f#5q. e5e d5q c5q | b4e c5e d5e f5e g5q rq";
 const char* kBridgeChords = "Am | F | C | G | Am | F | D7 | G7";
 
@@ -64,7 +64,7 @@ void writeMainTheme(const std::string& dir) {
         const auto ch = chords(s, at, harmony);
         bass(tuba, s, ch, "R.5.|R.5.|R.5.|R.5.|R.5.|R.5.|R.5.|R.5A", 36, 92);
         comp(pizz, s, ch, ".x.x", 55, 80);
-        if (full) comp(strings, s, ch, "x---", 55, 58);
+        comp(strings, s, ch, "x---", 55, full ? 58 : 50);
         drums(kit, s, at, 7,
               {{Crash, "x.......|........"}, {Kick, "x...x..."}, {Snare, "..x...x."}, {ClosedHat, "xoxoxoxo"},
                {HighWood, "........|.......o|........|....o..o"}},

@@ -9,7 +9,7 @@ using namespace score;
 namespace {
 
 const char* kMarch = "f4e. bb4s d5q f5q. d5e | eb5q g5q bb5h | bb5e. a5s bb5e. f5s d5q bb4q | c5e. d5s eb5e. f5s c5h |"
-                     "f4e. bb4s d5q f5q. d5e | g5q bb5q eb6h | d6e. c6s bb5e. a5s c6q a5q |";
+                     "f4e. bb4s d5q f5q. d5e | g5q bb5q eb6h | c6e. d6s c6e. a5s f5q a5q |";
 const char* kHome = "bb5q f5q bb4q rq";
 const char* kToTrio = "bb5q f5q d5q ab4q";
 const char* kMarchChords = "Bb | Eb | Bb | F | Bb | Eb | F7 |";
@@ -22,14 +22,14 @@ const char* kTrioChords = "Eb | Ab | Eb | Bb7 | Eb | Ab | Cm F7 | F7";
 
 void writeVilla(const std::string& dir) {
     Song s("Hudba2.mid", "Zur ev Edivu - the president's villa", 112, 4);
-    Part& trumpet = s.part("Trumpet", 0, 56, 104, 56, 50);
-    Part& glock = s.part("Glockenspiel", 1, 9, 70, 86, 50);
-    Part& horns = s.part("Horns", 2, 60, 104, 44, 60);
-    Part& strings = s.part("Strings", 3, 48, 92, 80, 70);
-    Part& brass = s.part("Brass", 4, 61, 90, 70, 50);
-    Part& tuba = s.part("Tuba", 5, 58, 106, 64, 30);
-    Part& timpani = s.part("Timpani", 6, 47, 100, 64, 50);
-    Part& kit = s.part("Band drums", kDrumChannel, 0, 92, 64, 40);
+    Part& trumpet = s.part("Trumpet", 0, 56, 86, 56, 50);
+    Part& glock = s.part("Glockenspiel", 1, 9, 58, 86, 50);
+    Part& horns = s.part("Horns", 2, 60, 86, 44, 60);
+    Part& strings = s.part("Strings", 3, 48, 76, 80, 70);
+    Part& brass = s.part("Brass", 4, 61, 74, 70, 50);
+    Part& tuba = s.part("Tuba", 5, 58, 88, 64, 30);
+    Part& timpani = s.part("Timpani", 6, 47, 82, 64, 50);
+    Part& kit = s.part("Band drums", kDrumChannel, 0, 76, 64, 40);
     strings.gate = 100;
     using namespace gm;
 

@@ -25,12 +25,12 @@ const char* kSighs = "rh. | rh. | rh. | rh. | rh. | rh. | rh. | rh. |"
 
 void writeYard(const std::string& dir) {
     Song s("Hudba10.mid", "Zur ev Edivu - the yard", 104, 3);
-    Part& harmonica = s.part("Harmonica", 0, 22, 96, 58, 55);
-    Part& accordion = s.part("Accordion", 1, 21, 92, 74, 50);
-    Part& squeeze = s.part("Accordion chords", 2, 21, 70, 80, 50);
-    Part& guitar = s.part("Nylon guitar", 3, 24, 96, 44, 40);
-    Part& bassPart = s.part("Acoustic bass", 4, 32, 104, 62, 30);
-    Part& kit = s.part("Brushes", kDrumChannel, 40, 76, 64, 40);
+    Part& harmonica = s.part("Harmonica", 0, 22, 127, 58, 55);
+    Part& accordion = s.part("Accordion", 1, 21, 124, 74, 50);
+    Part& squeeze = s.part("Accordion chords", 2, 21, 98, 80, 50);
+    Part& guitar = s.part("Nylon guitar", 3, 24, 127, 44, 40);
+    Part& bassPart = s.part("Acoustic bass", 4, 32, 127, 62, 30);
+    Part& kit = s.part("Brushes", kDrumChannel, 40, 104, 64, 40);
     harmonica.gate = accordion.gate = 90;
     squeeze.gate = 100;
     using namespace gm;
@@ -44,7 +44,7 @@ void writeYard(const std::string& dir) {
         melody(accordion, s, 0, "rh. | rh. | rh e5q | e5q. d5e c5q", 80);
     }
     auto verse = [&](double at, bool second) {
-        melody(harmonica, s, at, kSong, second ? 90 : 86);
+        melody(harmonica, s, at, kSong, second ? 98 : 94);
         const auto ch = chords(s, at, kSongChords);
         bass(bassPart, s, ch, kWaltz, 33, 82);
         comp(guitar, s, ch, ".xx", 52, 70);
@@ -55,7 +55,7 @@ void writeYard(const std::string& dir) {
     };
     verse(4, false);
     {  // B, bars 20-35.
-        melody(accordion, s, 20, kMemory, 90);
+        melody(accordion, s, 20, kMemory, 98);
         melody(harmonica, s, 20, kSighs, 64);
         const auto ch = chords(s, 20, kMemoryChords);
         bass(bassPart, s, ch, "R..|5..|R..|3..", 33, 86);

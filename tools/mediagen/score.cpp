@@ -1,6 +1,7 @@
 #include "score.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -430,10 +431,13 @@ void comp(Part& part, const Song& song, const std::vector<Chord>& chords, std::s
         } else if (sym == '.') {
             ringing.clear();
         } else {
+            if (std::string_view("Xxog").find(sym) == std::string_view::npos)
+                fail(song.fileName() + "/" + part.name, std::string("bad comping step '") + sym + "'");
             voiced = voicing(*c, low, voiced);
             struck = c;
             ringing.clear();
-            const int v = velocityAt(strength(sym, velocity), s.tick, s.tick - (s.tick - chords.front().tick) % song.barTicks(), song.barTicks());
+            const int barStart = s.tick - (s.tick - chords.front().tick) % song.barTicks();
+            const int v = velocityAt(strength(sym, velocity), s.tick, barStart, song.barTicks());
             for (int key : voiced) {
                 ringing.push_back(part.notes.size());
                 part.notes.push_back({s.tick, s.length, key, std::clamp(v + jitter(s.tick, key), 1, 127)});

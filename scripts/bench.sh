@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Measures the game against its targets: start to the first window, resident memory with music
+# playing, idle CPU in the game window with and without sound, and the wall time of the whole test
+# suite's walkthrough. Needs a built tree (scripts/setup.sh) and runs on a virtual screen.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+cmake --build "$build" --target bench >/dev/null
+cd "$build/media"
+run() { xvfb-run -a -s "-screen 0 1280x1024x24" "$@"; }
+for i in 1 2 3 4 5; do
+  BENCH_T0_NS=$(python3 -c 'import time; print(time.monotonic_ns())') run ../bench startup
+done | sort -k2 -n | sed -n 3p | sed 's/^/median of 5: /'
+echo "game window, music playing (SDL dummy audio driver mixing in real time):"
+SDL_AUDIODRIVER=dummy run ../bench game
+echo "game window, no sound device:"
+SDL_AUDIODRIVER=none run ../bench game
+if [ -x ../tests/test_walkthrough ]; then
+  start=$(date +%s.%N)
+  QT_QPA_PLATFORM=offscreen ../tests/test_walkthrough >/dev/null 2>&1
+  echo "walkthrough_wall_seconds $(echo "$(date +%s.%N) - $start" | bc)"
+fi

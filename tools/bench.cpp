@@ -1,0 +1,79 @@
+// Measures what the game promises about its own weight, in a real window system (run it under
+// xvfb-run with scripts/bench.sh):
+//   bench startup  milliseconds from the process's start (BENCH_T0_NS, CLOCK_MONOTONIC, set by the
+//                  script just before it starts us) to the first window on screen, the game started
+//                  exactly as the real program starts it;
+//   bench game     the game window open with its music playing: resident memory, and the CPU used
+//                  over ten idle seconds.
+#include "game/app.h"
+#include "game/form1.h"
+#include "runtime/windows.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+#include <ctime>
+#include <sys/resource.h>
+
+namespace {
+qint64 monotonicNs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+double cpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+long residentKb() {
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+// Reports the first window that reaches the screen.
+class FirstExpose : public QObject {
+public:
+    bool eventFilter(QObject *o, QEvent *e) override {
+        if (e->type() == QEvent::Expose && qobject_cast<QWindow *>(o) && static_cast<QWindow *>(o)->isExposed()) {
+            const qint64 t0 = qEnvironmentVariable("BENCH_T0_NS").toLongLong();
+            std::printf("start_to_first_window_ms %.1f\n", (monotonicNs() - t0) / 1e6);
+            std::fflush(stdout);
+            std::_Exit(0);
+        }
+        return false;
+    }
+};
+
+void installProbe() {
+    if (qEnvironmentVariable("BENCH_MODE") == "startup") qApp->installEventFilter(new FirstExpose);
+}
+Q_COREAPP_STARTUP_FUNCTION(installProbe)
+} // namespace
+
+int main(int argc, char **argv) {
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("startup");
+    qputenv("BENCH_MODE", mode);
+    if (mode == "startup") return runGame(argc, argv);
+
+    QApplication app(argc, argv);
+    setupApplication();
+    Windows::show<Form1>();
+    double cpu0 = 0;
+    QTimer::singleShot(3000, [&] { cpu0 = cpuSeconds(); });
+    QTimer::singleShot(13000, [&] {
+        const double used = cpuSeconds() - cpu0;
+        std::printf("resident_memory_mb %.1f\n", residentKb() / 1024.0);
+        std::printf("idle_cpu_percent %.2f\n", used / 10.0 * 100.0);
+        std::fflush(stdout);
+        std::_Exit(0);
+    });
+    return app.exec();
+}

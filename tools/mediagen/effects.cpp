@@ -1,0 +1,195 @@
+// The game's short sound effects: the rocket launch, the arrival on the city map, the lost
+// game's sting and the police siren. All synthesized; noise from fixed seeds.
+#include <algorithm>
+#include <cmath>
+
+#include "pieces.h"
+#include "synth.h"
+#include "wav.h"
+
+using namespace synth;
+
+// frame3start.wav - 4.0 s under the launch picture: the engine coughs, a rumble builds up,
+// the roar with its crackle, then the rocket climbs away and the sound thins out.
+void writeLaunch(const std::string& dir) {
+    Stereo out(frames(4.0));
+    Noise nl(101), nr(202), nc(303), nt(404);
+    Filter rumbleL, rumbleR, roarL, roarR, bodyL, bodyR, crackleF, whooshL, whooshR, turbulence, cough;
+    double brownL = 0, brownR = 0;
+    for (size_t i = 0; i < out.size(); ++i) {
+        const double t = double(i) / kRate;
+        const double build = smoothstep(0.35, 1.6, t);                      // ignition to full thrust
+        const double away = t < 2.1 ? 1.0 : std::exp(-(t - 2.1) * 1.25);   // climbing out of earshot
+        const double wobble = 1 + 0.25 * turbulence.low(nt.white(), 6) * 12;  // slow flutter of the flame
+
+        // Three coughs of the igniter before the engine catches.
+        double pops = 0;
+        for (double p : {0.04, 0.17, 0.29}) {
+            if (t >= p) pops += std::exp(-(t - p) / 0.035) * (0.5 + p);
+        }
+        const float pop = cough.band(nc.white(), 700, 1.2) * float(pops);
+
+        brownL = 0.995 * brownL + 0.05 * nl.white();
+        brownR = 0.995 * brownR + 0.05 * nr.white();
+        const double lowCut = 45 + 140 * build;
+        const double rumble = (0.2 + 0.8 * build) * smoothstep(0.15, 0.6, t) * (0.35 + 0.65 * away);
+
+        const double roarCut = std::max(350.0, (300 + 5200 * build * build) * std::pow(away, 1.6));
+        const double roar = smoothstep(0.55, 1.7, t) * std::pow(away, 1.1) * wobble;
+
+        // Crackle: sparse sharp grains, denser at full thrust.
+        const double grain = nc.uniform() < 0.004 * build * away ? nc.white() * 3.0 : 0.0;
+        const float crackle = crackleF.band(float(grain), 2200, 0.8);
+
+        // Doppler-like whoosh as the rocket leaves: a resonance sliding down.
+        const double sweep = 1800 * std::exp(-std::max(0.0, t - 2.0) * 1.3);
+        const double whoosh = smoothstep(1.9, 2.5, t) * (1 - smoothstep(3.0, 4.0, t)) * 0.35;
+
+        // The roar: a hiss up to roarCut over a heavier body below a quarter of it.
+        const float wl = nl.white(), wr = nr.white();
+        const double roarL1 = roarL.low(wl, roarCut) * 0.8 + bodyL.low(wl, roarCut * 0.25) * 1.4;
+        const double roarR1 = roarR.low(wr, roarCut) * 0.8 + bodyR.low(wr, roarCut * 0.25) * 1.4;
+        const double l = rumbleL.low(float(brownL), lowCut, 0.9) * 1.8 * rumble + roarL1 * roar +
+                         whooshL.band(nl.white(), sweep, 2.5) * whoosh + crackle * 0.8 + pop;
+        const double r = rumbleR.low(float(brownR), lowCut, 0.9) * 1.8 * rumble + roarR1 * roar +
+                         whooshR.band(nr.white(), sweep * 1.04, 2.5) * whoosh + crackle * 0.6 + pop;
+        out.left[i] = float(l);
+        out.right[i] = float(r);
+    }
+    Reverb(0.5, 0.4).process(out, 0.25);
+    normalise(out, -3.0);
+    fade(out, 0.003, 0.35);
+    writeWav(dir + "/frame3start.wav", out, true);
+}
+
+namespace {
+
+// A glockenspiel-like bar: a bright strike with its inharmonic overtones.
+Mono chime(double key, double seconds) {
+    static const double ratio[] = {1.0, 2.76, 5.40, 8.93}, gain[] = {1.0, 0.45, 0.22, 0.08},
+                        decay[] = {0.9, 0.3, 0.12, 0.05};
+    Mono out(frames(seconds));
+    const double f = hz(key);
+    for (size_t i = 0; i < out.size(); ++i) {
+        const double t = double(i) / kRate;
+        double v = 0;
+        for (int k = 0; k < 4; ++k)
+            if (f * ratio[k] < kRate / 2.5) v += gain[k] * std::exp(-t / decay[k]) * std::sin(2 * kPi * f * ratio[k] * t);
+        out[i] = float(v * std::min(1.0, t / 0.0015));
+    }
+    return out;
+}
+
+}  // namespace
+
+// 9m18.wav - arriving on the map: a whoosh and a slide whistle dive from left to right,
+// a soft bump on landing, and a cheerful chime arpeggio up to high C.
+void writeArrival(const std::string& dir) {
+    Stereo out(frames(2.6));
+    Noise noise(909);
+    Filter band;
+    Oscillator whistle, thump;
+    Filter thumpClick;
+    for (size_t i = 0; i < frames(1.05); ++i) {
+        const double t = double(i) / kRate;
+        const double env = std::pow(std::sin(kPi * std::min(1.0, t / 1.0)), 2);
+        const double pan = -0.8 + 1.6 * t;
+        const double center = 3800 * std::exp(-t * 2.6);
+        const double air = band.band(noise.white(), center, 2.5) * env * 0.9;
+        const double slide = 1900 * std::exp(-t * 1.15) * (1 + 0.012 * std::sin(2 * kPi * 7 * t));
+        const double tone = whistle.sine(slide) * env * 0.22 * smoothstep(0.05, 0.25, t);
+        const double v = air + tone;
+        const double angle = (pan + 1) * kPi / 4;
+        out.left[i] += float(v * std::cos(angle) * 1.4);
+        out.right[i] += float(v * std::sin(angle) * 1.4);
+    }
+    {  // landing
+        Mono bump(frames(0.3));
+        for (size_t i = 0; i < bump.size(); ++i) {
+            const double t = double(i) / kRate;
+            bump[i] = float(thump.sine(50 + 70 * std::exp(-t / 0.03)) * std::exp(-t / 0.08) +
+                            thumpClick.low(noise.white(), 1500) * std::exp(-t / 0.01) * 0.3);
+        }
+        out.mix(bump, frames(0.95), 0.55);
+    }
+    const double keys[] = {79, 84, 88, 91, 96};  // G5 C6 E6 G6 C7
+    for (int k = 0; k < 5; ++k) {
+        const double start = 1.0 + 0.09 * k;
+        out.mix(chime(keys[k], 2.6 - start), frames(start), k == 4 ? 0.5 : 0.36, -0.4 + 0.2 * k);
+    }
+    out.mix(chime(72, 1.4), frames(1.36), 0.25, 0);  // a low C under the top note
+    Reverb(0.6, 0.3).process(out, 0.35);
+    normalise(out, -3.0);
+    fade(out, 0.003, 0.25);
+    writeWav(dir + "/9m18.wav", out, true);
+}
+
+// uvod2.wav - the lost game: a muted trombone sighs down four half steps, "wah wah wah
+// waaah", the last note wobbling and sagging before it dies.
+void writeLost(const std::string& dir) {
+    struct Wah {
+        double key, start, length;
+    };
+    const Wah notes[] = {{62, 0.05, 0.40}, {61, 0.50, 0.40}, {60, 0.95, 0.40}, {59, 1.40, 1.10}};
+    Stereo out(frames(2.8));
+    for (const Wah& n : notes) {
+        const bool last = &n == &notes[3];
+        Oscillator saw;
+        Filter mute, body;
+        const size_t len = frames(n.length), tail = frames(0.07);
+        Mono sound(len + tail);
+        for (size_t i = 0; i < sound.size(); ++i) {
+            const double t = double(i) / kRate;
+            double cents = -40 * std::exp(-t / 0.03);  // a lazy slide into each note
+            double open = smoothstep(0.0, 0.09, t) * (1 - 0.7 * smoothstep(0.09, n.length, t));
+            if (last) {
+                cents += 30 * std::sin(2 * kPi * 5.5 * t) * smoothstep(0.15, 0.5, t);
+                cents -= 150 * smoothstep(n.length - 0.45, n.length, t);  // the final sag
+                open = smoothstep(0.0, 0.09, t) * (0.45 + 0.55 * (0.5 + 0.5 * std::cos(2 * kPi * 5.5 * (t - 0.09)))) *
+                       (1 - 0.6 * smoothstep(0.3, n.length, t));
+            }
+            const double f = hz(n.key + cents / 100);
+            double env = std::min(1.0, t / 0.025);
+            if (i >= len) env *= 1 - double(i - len) / double(tail);
+            const float raw = saw.saw(f);
+            const float voiced = mute.low(raw, 300 + 1500 * open, 2.2);
+            sound[i] = float(body.high(voiced, 120) * env);
+        }
+        out.mix(sound, frames(n.start), 0.8);
+    }
+    Reverb(0.5, 0.5).process(out, 0.3);
+    normalise(out, -3.0);
+    fade(out, 0.002, 0.2);
+    writeWav(dir + "/uvod2.wav", out, true);
+}
+
+// police.wav - a patrol car goes by with its two-tone horn: B-flat and E-flat alternating
+// every 0.6 s, a little louder and higher as it comes, lower as it leaves. Peaks at -6 dBFS
+// because it plays over the music every 26 s.
+void writeSiren(const std::string& dir) {
+    const double length = 3.3;
+    Stereo out(frames(length));
+    Oscillator square, saw;
+    Filter horn, speaker, high, grille;
+    double logf = std::log(hz(75));
+    for (size_t i = 0; i < out.size(); ++i) {
+        const double t = double(i) / kRate;
+        const bool hi = int(t / 0.6) % 2 == 0;
+        const double target = std::log(hz(hi ? 75 : 70));  // E-flat 5, B-flat 4
+        logf += (target - logf) * (1 - std::exp(-1.0 / (0.02 * kRate)));  // 20 ms glide
+        const double doppler = 1 + 0.018 * std::tanh((1.6 - t) * 1.8);
+        const double f = std::exp(logf) * doppler;
+        const double raw = 0.75 * square.square(f) + 0.25 * saw.saw(f);
+        const double shaped = horn.band(float(raw), 1300, 0.9) * 1.6 + speaker.low(float(raw), 3200) * 0.5;
+        const double v = grille.low(float(std::tanh(1.2 * high.high(float(shaped), 250))), 4000, 0.6);
+        const double near = 0.55 + 0.45 * std::exp(-std::pow((t - 1.6) / 1.0, 2));
+        const double pan = std::tanh((t - 1.6) * 1.2) * 0.45;
+        const double angle = (pan + 1) * kPi / 4;
+        out.left[i] = float(v * near * std::cos(angle));
+        out.right[i] = float(v * near * std::sin(angle));
+    }
+    Reverb(0.4, 0.5).process(out, 0.2);
+    normalise(out, -6.0);
+    fade(out, 0.04, 0.3);
+    writeWav(dir + "/police.wav", out, true);
+}
