@@ -285,7 +285,9 @@ void TestFinale::cityMapThroughVillaAndFinaleToOutro() {
     h.advance(60000);
 
     // The square.
-    Mouse::click(byName(f->citymap->map, "Image25"));
+    Control *villaOnMap = byName(f->citymap->map, "Image25");
+    QVERIFY(villaOnMap);
+    Mouse::click(villaOnMap);
     QVERIFY(!v.vilavstup->isHidden());
     QCOMPARE(f->MMControl1->FileName, QString("Hudba2.mid"));
     Mouse::click(v.Image93);
