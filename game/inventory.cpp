@@ -2,6 +2,10 @@
 
 #include "game/form1.h"
 #include "game/scene.h"
+#include "scenes/broucek.h"
+#include "shell/dopisek.h"
+#include "shell/form2.h"
+#include "world/villa.h"
 
 namespace {
 struct ItemDef {
@@ -13,32 +17,46 @@ struct ItemDef {
     bool held;
     bool draggable;
     const char *tag;
+    // Written to the status line at every mouse move; nullptr: none (the status line keeps its text),
+    // or a handler of its own that picks the text by the item's state.
+    const char *hover;
     CursorKind cursor = CursorKind::Take;
 };
 
 const ItemDef kItems[] = {
-    {&Inventory::klicek, "klicek", 240, 0, "keys", nullptr, false, true, "Key"},
-    {&Inventory::Image11, "Image11", 840, 0, "wood", nullptr, true, true, "drevo"},
-    {&Inventory::cepka, "cepka", 1440, 0, "cap", nullptr, true, true, ""},
-    {&Inventory::banan, "banan", 2040, 0, "banana", nullptr, false, true, "jidlo1"},
-    {&Inventory::Odmerka, "Odmerka", 2640, 0, "cup", nullptr, false, true, "Odmerka"},
-    {&Inventory::Pavoukva, "Pavoukva", 240, 600, "spider", nullptr, false, true, "a"},
-    {&Inventory::Houbava, "Houbava", 840, 600, "sponge", nullptr, false, true, "Voda"},
-    {&Inventory::Zapalkava, "Zapalkava", 1440, 600, "match", nullptr, false, true, "fire"},
-    {&Inventory::c, "c", 2040, 600, "chip", nullptr, false, true, "c"},
-    {&Inventory::notebook, "notebook", 2640, 600, "notebook", nullptr, false, false, "notebook"},
-    {&Inventory::dopis, "dopis", 240, 1200, "letter", nullptr, false, false, "", CursorKind::Read},
-    {&Inventory::spona, "spona", 840, 1200, "clip", nullptr, false, true, "sponka"},
-    {&Inventory::klic, "klic", 1440, 1200, "golden_key", nullptr, false, true, "klic"},
-    {&Inventory::disk, "disk", 2040, 1200, "diskette", nullptr, false, true, "game"},
-    {&Inventory::musle, "musle", 2640, 1200, "shell", nullptr, false, true, "musle"},
-    {&Inventory::vorna, "vorna", 240, 1800, "treasure", nullptr, false, true, "vorna"},
-    {&Inventory::dynam, "dynam", 840, 1680, "dynamite", "dynamite_drag", false, true, "dynam"},
-    {&Inventory::benzin, "benzin", 1440, 1680, "petrol", nullptr, false, true, "benzin"},
-    {&Inventory::dynambum, "dynambum", 2520, 2160, "dynamite_lit", "dynamite_lit_drag", false, false, ""},
+    {&Inventory::klicek, "klicek", 240, 0, "keys", nullptr, false, true, "Key", "Jsout to klíče od loďi"},
+    {&Inventory::Image11, "Image11", 840, 0, "wood", nullptr, true, true, "drevo", nullptr},
+    {&Inventory::cepka, "cepka", 1440, 0, "cap", nullptr, true, true, "", nullptr},
+    {&Inventory::banan, "banan", 2040, 0, "banana", nullptr, false, true, "jidlo1", "Je to obyčejný banán"},
+    {&Inventory::Odmerka, "Odmerka", 2640, 0, "cup", nullptr, false, true, "Odmerka", nullptr},
+    {&Inventory::Pavoukva, "Pavoukva", 240, 600, "spider", nullptr, false, true, "a",
+     "Malinkatý pavouček, snaží se ti utéct"},
+    {&Inventory::Houbava, "Houbava", 840, 600, "sponge", nullptr, false, true, "Voda",
+     "je to houba, je mokrá asi deštová voda"},
+    {&Inventory::Zapalkava, "Zapalkava", 1440, 600, "match", nullptr, false, true, "fire", "Hořící zápalka"},
+    {&Inventory::c, "c", 2040, 600, "chip", nullptr, false, true, "c", "přístupový čip do Rock Baru"},
+    {&Inventory::notebook, "notebook", 2640, 600, "notebook", nullptr, false, false, "notebook",
+     "Notebook s podivným systémem, možná tajné materiály"},
+    {&Inventory::dopis, "dopis", 240, 1200, "letter", nullptr, false, false, "",
+     "Dopis, je na něm něco napsáno, snad by si to měl přečíst", CursorKind::Read},
+    {&Inventory::spona, "spona", 840, 1200, "clip", nullptr, false, true, "sponka", "kancelářská sponka"},
+    {&Inventory::klic, "klic", 1440, 1200, "golden_key", nullptr, false, true, "klic",
+     "Zlatý klíč od nějakých dveří"},
+    {&Inventory::disk, "disk", 2040, 1200, "diskette", nullptr, false, true, "game", "Disketa s nápisem Hry"},
+    {&Inventory::musle, "musle", 2640, 1200, "shell", nullptr, false, true, "musle",
+     "Je to mušle a uvnitř je vorna!"},
+    {&Inventory::vorna, "vorna", 240, 1800, "treasure", nullptr, false, true, "vorna",
+     "Vorna, která by mohla nahradit tu ztracenou prezidentovu"},
+    // The lit dynamite keeps the unlit one's description.
+    {&Inventory::dynam, "dynam", 840, 1680, "dynamite", "dynamite_drag", false, true, "dynam",
+     "Nezápalená výbušnina"},
+    {&Inventory::benzin, "benzin", 1440, 1680, "petrol", nullptr, false, true, "benzin", nullptr},
+    {&Inventory::dynambum, "dynambum", 2520, 2160, "dynamite_lit", "dynamite_lit_drag", false, false, "",
+     nullptr, CursorKind::None},
 };
 
-Control *makeItem(QWidget *parent, const QString &name, Twips rect, const char *picture, const char *dragIcon) {
+Control *makeItem(QWidget *parent, const QString &name, Twips rect, const char *picture,
+                  const char *dragIcon) {
     auto *c = new Control(parent, name, rect);
     c->setPicture(Pictures::item(picture), Control::Fit::Stretch);
     c->DragIcon = Pictures::item(dragIcon ? dragIcon : picture);
@@ -74,22 +92,138 @@ Inventory::Inventory(Form1 &f) : form(f) {
     QObject::connect(Command3, &QPushButton::clicked, Frame2, [this] { Command3_Click(); });
 
     for (const ItemDef &d : kItems) {
-        Control *item = makeItem(Frame2, QString::fromLatin1(d.name), {d.left, d.top, 480, 480}, d.picture, d.dragIcon);
-        item->Tag = QString::fromLatin1(d.tag);
+        Control *item =
+            makeItem(Frame2, QString::fromLatin1(d.name), {d.left, d.top, 480, 480}, d.picture, d.dragIcon);
+        item->Tag = QString::fromUtf8(d.tag);
         item->dragMode = d.draggable ? Control::DragMode::Automatic : Control::DragMode::Manual;
-        item->setMouseIcon(d.name == QLatin1String("dynambum") ? CursorKind::None : d.cursor);
+        item->setMouseIcon(d.cursor);
         item->setVisible(d.held);
+        if (d.hover) {
+            const QString text = QString::fromUtf8(d.hover);
+            item->onMouseMove = [this, text] { form.setStatus(text); };
+        }
         this->*d.member = item;
     }
+
+    Image11->onMouseMove = [this] { Image11_MouseMove(); };
+    cepka->onMouseMove = [this] { cepka_MouseMove(); };
+    Odmerka->onMouseMove = [this] { Odmerka_MouseMove(); };
+
+    cepka->onDragDrop = [this](Control *source) { cepka_DragDrop(source); };
+    dynam->onDragDrop = [this](Control *source) { dynam_DragDrop(source); };
+    Image11->onDragDrop = [this](Control *source) { Image11_DragDrop(source); };
+    musle->onDragDrop = [this](Control *source) { musle_DragDrop(source); };
+    notebook->onDragDrop = [this](Control *source) { notebook_DragDrop(source); };
+
+    dopis->onClick = [this] { dopis_Click(); };
+    musle->onClick = [this] { musle_Click(); };
+    notebook->onClick = [this] { notebook_Click(); };
 }
 
 QList<Control *> Inventory::items() const {
     QList<Control *> out;
-    for (const ItemDef &d : kItems) out.append(this->*d.member);
+    for (const ItemDef &d : kItems)
+        out.append(this->*d.member);
     return out;
 }
 
 void Inventory::Command3_Click() {
     Frame2->setVisible(false);
     form.Command2->setPicture(Image1112->Picture());
+}
+
+// --- descriptions that follow the item's state ---------------------------------------------------
+
+void Inventory::Image11_MouseMove() {
+    if (Image11->Tag == "drevo" || Image11->Tag == "drivko")
+        form.setStatus(QStringLiteral("Je to nějaké dřevo, možná, že po zapálení by výborně hořelo nebo může "
+                                      "sloužit k odštípnutí nějakého předmětu"));
+    else if (Image11->Picture() == Ohen11->Picture())
+        form.setStatus(QStringLiteral("Je to hořící dřívko, které chtěl ten bezdomovec"));
+}
+
+void Inventory::cepka_MouseMove() {
+    if (cepka->Tag.isEmpty())
+        form.setStatus(QStringLiteral("Je to pravá VEX baseballová čepice, vytvořená z plátná a krytá v zadu "
+                                      "nějakou železnou destičkou"));
+    else if (cepka->Tag == "karta")
+        form.setStatus(QStringLiteral(
+            "Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé"));
+}
+
+void Inventory::Odmerka_MouseMove() {
+    if (Odmerka->Tag == "Odmerka")
+        form.setStatus(
+            QStringLiteral("Prázdná odměrka, ale je z ní cítit nějaká hořlavina, snad by si ji měl najít"));
+    else if (Odmerka->Tag == "Odmerka2")
+        form.setStatus(QStringLiteral("Odměrka s poďivně zbarvenou kyselinou"));
+}
+
+// --- item on item ----------------------------------------------------------------------------------
+
+void Inventory::cepka_DragDrop(Control *source) {
+    // Only the fresh wood splits the cap; afterwards the wood is "drivko" and this never matches again.
+    if (source->Tag != "drevo") return;
+    cepka->setVisible(false);
+    showMessage(QStringLiteral("Odštípl jsi železný předmět o podobě nějaké kredit karty z čepice"));
+    cepka->setPicture(karta->Picture());
+    cepka->setVisible(true);
+    cepka->DragIcon = karta->DragIcon;
+    cepka->Tag = "karta";
+    Image11->Tag = "drivko";
+}
+
+void Inventory::dynam_DragDrop(Control *source) {
+    if (source->Tag != "fire") return;
+    dynam->setPicture(dynambum->Picture());
+    dynam->DragIcon = dynambum->DragIcon;
+    dynam->Tag = "dynam1";
+    showMessage(QStringLiteral("Zapálil jsi dynamit"));
+}
+
+void Inventory::Image11_DragDrop(Control *source) {
+    if (source->Tag != "fire") return;
+    Image11->setPicture(Ohen11->Picture());
+    Image11->Tag = "Ohen";
+    Image11->dragMode = Control::DragMode::Automatic;
+    Image11->DragIcon = Ohen11->DragIcon;
+    showMessage(
+        QStringLiteral("Povedlo se ti zapálit dříví bezdomovcovou zápalkou, těď mu tento Oheň jen dát"));
+}
+
+void Inventory::musle_DragDrop(Control *source) {
+    if (source->Tag != "karta") return;
+    musle->setPicture(musle2->Picture());
+    musle->DragIcon = musle2->DragIcon;
+    musle->setMouseIcon(musle2->MouseIcon());
+    musle->Tag = "vorna";
+    // From now on a press no longer drags the shell: it is clicked to take the treasure out.
+    musle->dragMode = Control::DragMode::Manual;
+}
+
+void Inventory::notebook_DragDrop(Control *source) {
+    if (source->Tag != "game") return;
+    Windows::show<Broucek>();
+    disk->setVisible(false);
+    Image111->Tag = "a"; // the diskette is in: later clicks on the notebook start the game
+}
+
+// --- clicks ------------------------------------------------------------------------------------------
+
+void Inventory::dopis_Click() {
+    showLetter();
+}
+
+void Inventory::musle_Click() {
+    if (musle->Tag != "vorna") return;
+    musle->setVisible(false);
+    vorna->setVisible(true);
+    showMessage(QStringLiteral("Vytáhl jsi z mušle Vornu a najednou jses objevil v podivné místnosti!"));
+    form.villa->prezident->setVisible(true);
+}
+
+void Inventory::notebook_Click() {
+    if (Image111->Tag != "a") return;
+    Windows::show<Broucek>();
+    form.MMControl1->setCommand("Close");
 }

@@ -7,10 +7,10 @@
 class Form1;
 
 class Inventory {
-public:
+  public:
     explicit Inventory(Form1 &form);
 
-    Control *Frame2; // the panel
+    Control *Frame2;         // the panel
     ButtonControl *Command3; // OK
 
     // Items, by rows of the panel.
@@ -25,9 +25,25 @@ public:
     // OK: the panel closes and the INV button shows the closed icon again (the launch runs it too).
     void Command3_Click();
 
+    // One item dropped on another: each receiver accepts exactly one item tag and ignores the rest.
+    void cepka_DragDrop(Control *source);
+    void dynam_DragDrop(Control *source);
+    void Image11_DragDrop(Control *source);
+    void musle_DragDrop(Control *source);
+    void notebook_DragDrop(Control *source);
+
+    void dopis_Click();
+    void musle_Click();
+    void notebook_Click();
+
+    // The items whose description follows their state; the others have a fixed text.
+    void Image11_MouseMove();
+    void cepka_MouseMove();
+    void Odmerka_MouseMove();
+
     // Every item, for tests and tools that look at the whole set.
     QList<Control *> items() const;
 
-private:
+  private:
     Form1 &form;
 };

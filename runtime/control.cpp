@@ -110,7 +110,8 @@ void Drag::cancel() { endDrag(); }
 void Control::mousePressEvent(QMouseEvent *event) {
     event->accept();
     if (event->button() != Qt::LeftButton) return;
-    if (dragMode == DragMode::Automatic && !dragged) {
+    if (dragged) endDrag(); // a drag still running at a new press has lost its release
+    if (dragMode == DragMode::Automatic) {
         // An automatic drag starts at the press: the item never receives a click.
         dragged = this;
         QApplication::setOverrideCursor(dragCursor(DragIcon.isEmpty() ? picture_ : DragIcon));
@@ -121,6 +122,7 @@ void Control::mousePressEvent(QMouseEvent *event) {
 
 void Control::mouseMoveEvent(QMouseEvent *event) {
     event->accept();
+    if (dragged && !(event->buttons() & Qt::LeftButton)) endDrag(); // its release never came
     if (dragged == this) {
         QWidget *w = window();
         ::dragOver(this, Drag::targetAt(w, mapTo(w, event->position().toPoint())));
@@ -144,6 +146,11 @@ void Control::mouseReleaseEvent(QMouseEvent *event) {
     const bool wasPressed = pressed_;
     pressed_ = false;
     if (wasPressed && rect().contains(event->position().toPoint()) && onClick) onClick();
+}
+
+void Control::hideEvent(QHideEvent *) {
+    // The window never delivers the release to a hidden item: its drag ends here.
+    if (dragged == this) endDrag();
 }
 
 // --- labels, lines, buttons --------------------------------------------------------------------
