@@ -1,8 +1,8 @@
 #include "game/app.h"
 
-#include "game/form1.h"
 #include "runtime/control.h"
 #include "runtime/windows.h"
+#include "shell/first.h"
 
 #include <QApplication>
 
@@ -12,9 +12,13 @@ void setupApplication() {
     registerFontSubstitutions();
 }
 
+void startGame() {
+    Windows::show<first>();
+}
+
 int runGame(int argc, char **argv) {
     QApplication app(argc, argv);
     setupApplication();
-    Windows::show<Form1>();
+    startGame();
     return app.exec();
 }
