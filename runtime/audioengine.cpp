@@ -186,8 +186,32 @@ std::unique_ptr<AudioSource> loadWav(const QByteArray &data) {
     return std::make_unique<WavSource>(std::move(stereo));
 }
 
+namespace {
+quint32 be32(const QByteArray &d, qsizetype at) {
+    const auto *p = reinterpret_cast<const unsigned char *>(d.constData() + at);
+    return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
+}
+
+// A Standard MIDI File whose header and every track it announces lie within the file. FluidSynth
+// would otherwise wait for tracks that never come, and the channel would never fall silent.
+bool wellFormedMidi(const QByteArray &d) {
+    if (d.size() < 14 || !d.startsWith("MThd") || be32(d, 4) != 6) return false;
+    const int format = (uchar(d[8]) << 8) | uchar(d[9]);
+    const int tracks = (uchar(d[10]) << 8) | uchar(d[11]);
+    if (format > 2 || tracks < 1) return false;
+    qsizetype at = 14;
+    for (int t = 0; t < tracks; ++t) {
+        if (at + 8 > d.size() || d.mid(at, 4) != "MTrk") return false;
+        const quint32 length = be32(d, at + 4);
+        if (length > quint32(d.size() - at - 8)) return false;
+        at += 8 + qsizetype(length);
+    }
+    return true;
+}
+} // namespace
+
 std::unique_ptr<AudioSource> loadMidi(const QByteArray &data) {
-    if (data.size() < 14 || !data.startsWith("MThd")) return nullptr;
+    if (!wellFormedMidi(data)) return nullptr;
     Synth s;
     if (!takeSynth(s)) return nullptr;
     fluid_player_t *player = new_fluid_player(s.synth);
