@@ -1,10 +1,96 @@
 #include "scenes/form3.h"
 
-#include "game/scene.h"
+#include "game/form1.h"
+#include "world/police.h"
 
-Form3::Form3() : GameWindow("Form3") {
-    setDesign(QStringLiteral(""), 4095, 1950, Frame::BorderlessTool);
-    paintBackground(Qt::black);
-    Frame1 = makeFrame(this, "Frame1", {120, 120, 3855, 1695});
-    Frame2 = makeFrame(this, "Frame2", {120, 120, 3855, 1695});
+namespace {
+const QColor kBlue(0, 0, 255);
+}
+
+Form3::Form3() : ConversationWindow("Form3") {
+    officer_ = addPlayer(this,
+                         {"Label1",
+                          "Command1",
+                          "Label2",
+                          "Timer1",
+                          {360, 360, 3375, 975},
+                          {1680, 1440, 975, 255},
+                          {3360, 1080, 495, 135},
+                          12,
+                          kBlue},
+                         script({
+                             "Dobrý den pane policajte!",
+                             "Nezdržujte, co chcete!?!",
+                             "Chci se zeptat na ten rozbitý bazar venku a na toho bezdomovce!",
+                             "Ten Bazar je policejní a tudíž tajná záležitost",
+                             "A co tam na dvoře dělá ten bezdomovec!?!",
+                             "Ale když viděl vykradený bazar, chtěl ho vyrabovat a nyní prosím odejděte",
+                         }));
+    Frame1 = addFrame("Frame1");
+    firstTalk_ = addPlayer(Frame1,
+                           {"Label4",
+                            "Command2",
+                            "Label3",
+                            "Timer2",
+                            {240, 240, 3375, 975},
+                            {1560, 1440, 975, 255},
+                            {2880, 840, 495, 375},
+                            12,
+                            kBlue},
+                           script({
+                               "Ahoj Bezdomovče",
+                               "Nech mě být, neber mi to!",
+                               "A co ti nemám brát",
+                               "Neber mi můj oheň, prosím tě",
+                               "Aha, (dochází ti, že v té bedně je nějaké palivo a proto ta odměrka u sudu)",
+                               "Dám ti ho jen když mi doneseš moje dříví a zápalky z mého Hradu",
+                               "Ten Hrad není tvůj, ale každopádně se tam podívám",
+                           }));
+    Frame2 = addFrame("Frame2");
+    secondTalk_ = addPlayer(
+        Frame2,
+        {"Label5",
+         "Command3",
+         "Label6",
+         "Timer3",
+         {240, 240, 3375, 975},
+         {1560, 1440, 975, 255},
+         {2880, 840, 495, 375},
+         9.75,
+         kBlue},
+        script({
+            "Ahoj Bezdomovče, tak jsem tady mám ty věci",
+            "Já chtěl oheň, tak z toho nějak udělěj oheň a pak ti to dám",
+            "Dobře, pokusím se o to!",
+            "OK, ale pak už se mnou nemluv a rovnou mi oheň dej, až to budeš mít, můžeš si z té bedny...",
+            "Z jaké bedny, co!",
+            "Můžeš si z té bedny nabrat do odměrky trochu kyseliny",
+            "Aha, tak kyselina, dobrá udělám to",
+        }));
+    drawBorder();
+
+    Label1 = officer_->line;
+    Command1 = officer_->button;
+    Label2 = officer_->counter;
+    Timer1 = officer_->timer;
+    Label4 = firstTalk_->line;
+    Command2 = firstTalk_->button;
+    Label3 = firstTalk_->counter;
+    Timer2 = firstTalk_->timer;
+    Label5 = secondTalk_->line;
+    Command3 = secondTalk_->button;
+    Label6 = secondTalk_->counter;
+    Timer3 = secondTalk_->timer;
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    Timer1->onTick = [this] { Timer1_Timer(); };
+    Timer2->onTick = [this] { Timer2_Timer(); };
+    Timer3->onTick = [this] { Timer3_Timer(); };
+
+    // The homeless man has said what he wants: the way to his hideout in the castle is open. When the
+    // game window is gone there is nothing left to tell.
+    firstTalk_->onEnd = [] {
+        if (Form1 *game = Windows::find<Form1>()) game->police->Label2->setCaption("2");
+    };
 }

@@ -1,9 +1,63 @@
 #include "scenes/form4.h"
 
-#include "game/scene.h"
+namespace {
+const QColor kGreen(0, 255, 0);
+}
 
-Form4::Form4() : GameWindow("Form4") {
-    setDesign(QStringLiteral(""), 4095, 1950, Frame::BorderlessTool);
-    paintBackground(Qt::black);
-    Frame1 = makeFrame(this, "Frame1", {120, 120, 3855, 1695});
+Form4::Form4() : ConversationWindow("Form4") {
+    guard_ = addPlayer(this,
+                       {"Label1",
+                        "Command1",
+                        "Label2",
+                        "Timer1",
+                        {360, 360, 3375, 975},
+                        {1680, 1440, 975, 255},
+                        {3360, 1080, 495, 135},
+                        9.75,
+                        kGreen},
+                       script({
+                           "Ahoj, ty jsi hlídač, že jo",
+                           "Jo a nechtěj aď tě pustím dovnitř, jestli nemáš vstupenku, tak se od tud kliď",
+                           "Vstupenku nemám, ale já tam potřebuju, jsem tajný agent",
+                           "Na to ti tak skočím, odejdi od sud, mám dost problémů",
+                           "Jaké problémy, rád vám pomůžu, výměnou za vstup do Baru",
+                           "Mám problém s motorkou, nemám palivo, kyselinu turbomotorovou, výborně hoří a "
+                           "používají ji bezdomovci, ale pokud...",
+                           "palivo neseženu, šéf mě zabije, asi mám vyhazov, kdyby jsi palivo našel a nalil "
+                           "do motorky, možná by ses dovnitř dostal",
+                       }));
+    Frame1 = addFrame("Frame1");
+    computer_ = addPlayer(Frame1,
+                          {"Label4",
+                           "Command2",
+                           "Label3",
+                           "Timer2",
+                           {240, 240, 3375, 975},
+                           {1560, 1440, 975, 255},
+                           {2880, 840, 495, 375},
+                           9.75,
+                           kGreen},
+                          script({
+                              "Ty jsi počítač",
+                              "ANO, SLYŠEL JSEM, ŽE JSI POMOHL HLIDACI, JSI DOBRÝ",
+                              "No pomohl, proto jsem tu, copak potřebuješ něco",
+                              "JDI NA HORU PO SCHODECH A VE TŘETÍM POKOJI OD SCHODU JE NA STOLEČKU PAPÍR",
+                              "No a co s ním!?!",
+                              "VEM HO A PŘEČTI SI HO, JE TAM UKOL, ALE !!!POZOR!!! NESMÍŠ VEJÍT DO JINÝCH",
+                              "DVEŘÍ! KDYŽ VEJDEŠ DO JINÝCH DVEŘÍ, BUDEŠ MRTEV, UKOL MUSÍŠ SPLNIT",
+                          }));
+    drawBorder();
+
+    Label1 = guard_->line;
+    Command1 = guard_->button;
+    Label2 = guard_->counter;
+    Timer1 = guard_->timer;
+    Label4 = computer_->line;
+    Command2 = computer_->button;
+    Label3 = computer_->counter;
+    Timer2 = computer_->timer;
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    Timer1->onTick = [this] { Timer1_Timer(); };
+    Timer2->onTick = [this] { Timer2_Timer(); };
 }
