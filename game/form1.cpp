@@ -14,8 +14,12 @@
 #include "world/villa.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QWindow>
 
 Form1::Form1() : GameWindow("Form1") {
     setDesign("Zur ev Edivu", 6675, 6795, Frame::FixedSingle);
@@ -118,10 +122,23 @@ void Form1::Timer1_Timer() { playTrack(MMControl2, "police.wav"); }
 
 void Form1::Timer3_Timer() { playTrack(MMControl1, "Hudbabarvstupatd.wav"); }
 
+namespace {
+// A window that has only just been shown can be drawn once the windowing system has put it on the
+// screen: wait for that (a few milliseconds, and never for the player, whose input waits meanwhile),
+// then draw it at once.
+void drawNow(QWidget *window) {
+    QPointer<QWidget> w = window;
+    QDeadlineTimer deadline(1000);
+    while (w && w->windowHandle() && !w->windowHandle()->isExposed() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (w) w->repaint();
+}
+} // namespace
+
 void Form1::Timer4_Timer() {
     showMessage(QString::fromUtf8("Prohrál jsi, to vůbec nevadí, stačí si hru zahrát znovu a pečlivě číst dialogy"));
     Timer4->setEnabled(false);
     // The player must see the message before everything closes: draw it now, then end.
-    if (Form2 *dialog = Windows::find<Form2>()) dialog->repaint();
+    if (Form2 *dialog = Windows::find<Form2>()) drawNow(dialog);
     Windows::endProgram();
 }

@@ -2,21 +2,100 @@
 
 #include "game/form1.h"
 #include "game/scene.h"
+#include "world/bar.h"
+#include "world/castle.h"
+#include "world/police.h"
+#include "world/villa.h"
 
 CityMap::CityMap(Form1 &f, QWidget *parent) : form(f) {
     map = makeFrame(parent, "map", {0, 0, 6735, 4095});
     Image15 = makePicture(map, "Image15", {0, 0, 6900, 4050}, Pictures::scene("citymap"));
+    Image15->onMouseMove = [this] { Image15_MouseMove(); };
+
+    // Everything on the map is made from the bottom of the stacking order up: the blocks of flats and
+    // the police station lie under the name labels, the other three places above them.
+    Hotspots low = addHotspots(
+        form, map,
+        {
+            {"Image16", {5880, 1200, 975, 1455}, CursorKind::None, "Je to část města, obyčejné paneláky"},
+            {"Image17", {240, 2520, 735, 735}, CursorKind::None, "Je to část města, obyčejné paneláky"},
+            {"Image20",
+             {2520, 3120, 735, 735},
+             CursorKind::None,
+             "je to panelový dům, nebudeš potřebovat ho nikdy navštívit"},
+            {"Image21", {3240, 120, 615, 735}, CursorKind::None, "Obyčejný panelák"},
+            {"Image22", {4440, 240, 735, 615}, CursorKind::None, "Policejní stanice"},
+        });
+    Image16 = low["Image16"];
+    Image17 = low["Image17"];
+    Image20 = low["Image20"];
+    Image21 = low["Image21"];
+    Image22 = low["Image22"];
+
     auto label = [this](const char *name, int left, int top, const char *caption) {
-        auto *l = new LabelControl(map, QString::fromLatin1(name), {left, top, 1695, 255}, QString::fromUtf8(caption));
+        auto *l = new LabelControl(map, QString::fromLatin1(name), {left, top, 1695, 255},
+                                   QString::fromUtf8(caption));
         l->setStyle(QColor(0, 255, 0), QColor(0, 0, 255), designFont("MS Sans Serif", 8.25, true), false,
                     Qt::AlignHCenter | Qt::AlignTop, true);
         l->hide();
         return l;
     };
     ps = label("ps", 4080, 960, "Policejní stanice");
-    hrad = label("hrad", 4080, 2400, "Zřícenina Hradu");
-    bar = label("bar", 1680, 2760, "Rock Bar");
     vila = label("vila", 2160, 840, "Vila Prezidenta");
+    bar = label("bar", 1680, 2760, "Rock Bar");
+    hrad = label("hrad", 4080, 2400, "Zřícenina Hradu");
+
+    Hotspots high = addHotspots(form, map,
+                                {
+                                    {"Image23", {4200, 2760, 975, 615}, CursorKind::None, "Zřícený Hrad"},
+                                    {"Image24", {1440, 2160, 1215, 615}, CursorKind::None, "Bar rock"},
+                                    {"Image25", {960, 840, 1455, 855}, CursorKind::None, "Prezidentova Vila"},
+                                });
+    Image23 = high["Image23"];
+    Image24 = high["Image24"];
+    Image25 = high["Image25"];
+
+    // A place writes its name into the status line and shows its label, which stays until the bare
+    // map is hovered.
+    auto place = [this](Control *hotspot, LabelControl *name, void (CityMap::*click)()) {
+        hotspot->onMouseMove = [writeStatus = hotspot->onMouseMove, name] {
+            writeStatus();
+            name->setVisible(true);
+        };
+        hotspot->onClick = [this, click] { (this->*click)(); };
+    };
+    place(Image22, ps, &CityMap::Image22_Click);
+    place(Image23, hrad, &CityMap::Image23_Click);
+    place(Image24, bar, &CityMap::Image24_Click);
+    place(Image25, vila, &CityMap::Image25_Click);
+}
+
+void CityMap::Image15_MouseMove() {
+    ps->setVisible(false);
+    bar->setVisible(false);
+    hrad->setVisible(false);
+    vila->setVisible(false);
+}
+
+void CityMap::Image22_Click() {
+    enterScene(form.police->police);
+    playTrack(form.MMControl1, "Hudba13.mid");
+}
+
+void CityMap::Image23_Click() {
+    enterScene(form.castle->Hrad1);
+    playTrack(form.MMControl1, "Hudba15.mid");
+}
+
+void CityMap::Image24_Click() {
+    enterScene(form.bar->barvstup);
+    playTrack(form.MMControl1, "Hudbabarvstupatd.wav");
+    form.Timer3->setEnabled(true);
+}
+
+void CityMap::Image25_Click() {
+    enterScene(form.villa->vilavstup);
+    playTrack(form.MMControl1, "Hudba2.mid");
 }
 
 Control *CityMap::addThumbnail(QWidget *entrance, const char *name) {
