@@ -63,7 +63,9 @@ int main(int argc, char **argv) {
     QList<Control *> containers;
     containers.append(nullptr); // the home scene on the window's surface
     for (Control *c : form->findChildren<Control *>())
-        if (c->autoFillBackground() && c->objectName() != "Frame2") containers.append(c);
+        // Every scene container; not the inventory panel, nor the picture store of the open door.
+        if (c->autoFillBackground() && c->objectName() != "Frame2" && c->objectName() != "toend1")
+            containers.append(c);
     for (Control *c : containers) {
         // Start from the design state of the viewport: every container hidden.
         for (Control *o : containers)
@@ -71,7 +73,8 @@ int main(int argc, char **argv) {
         QWidget *scene = c ? static_cast<QWidget *>(c) : form;
         if (c) {
             reveal(c, form);
-            if (c->Left() != 0 || c->Top() != 0) { c->setLeft(c->objectName() == "toend1" ? c->Left() : 0); c->setTop(c->objectName() == "toend1" ? c->Top() : 0); }
+            c->setLeft(0); // parked scenes are brought into the viewport, as entering them does
+            c->setTop(0);
         }
         QImage img(form->size() * 2, QImage::Format_ARGB32);
         img.setDevicePixelRatio(2);
