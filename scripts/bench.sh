@@ -17,6 +17,8 @@ run() { DISPLAY=$display "$@"; }
 for i in 1 2 3 4 5; do
   BENCH_T0_NS=$(python3 -c 'import time; print(time.monotonic_ns())') run ../bench startup
 done | sort -k2 -n | sed -n 3p | sed 's/^/median of 5: /'
+echo "audio engine, music and siren on two channels:"
+../bench mix
 echo "game window, music playing (SDL dummy audio driver mixing in real time):"
 SDL_AUDIODRIVER=dummy run ../bench game
 echo "game window, no sound device:"

@@ -4,9 +4,13 @@
 //                  script just before it starts us) to the first window on screen, the game started
 //                  exactly as the real program starts it;
 //   bench game     the game window open with its music playing: resident memory, and the CPU used
-//                  over ten idle seconds.
+//                  over ten idle seconds;
+//   bench mix      the audio engine alone with music and the siren on two channels: the share of one
+//                  core it needs on average and in its most expensive 50 ms.
 #include "game/app.h"
 #include "game/form1.h"
+#include "runtime/audioengine.h"
+#include "runtime/mediachannel.h"
 #include "runtime/windows.h"
 
 #include <QApplication>
@@ -56,12 +60,35 @@ void installProbe() {
     if (qEnvironmentVariable("BENCH_MODE") == "startup") qApp->installEventFilter(new FirstExpose);
 }
 Q_COREAPP_STARTUP_FUNCTION(installProbe)
+
+int benchMix() {
+    AudioEngine::setOutput(AudioEngine::Output::Offline);
+    QObject owner;
+    MediaChannel music(&owner, "music"), siren(&owner, "siren");
+    playTrack(&music, "Hudba13.mid");
+    const int chunk = AudioEngine::kRate / 20; // 50 ms, as an audio device would ask for it
+    std::vector<float> buf(size_t(chunk) * 2);
+    double total = 0, worst = 0;
+    const int chunks = 20 * 60; // one minute of sound
+    for (int i = 0; i < chunks; ++i) {
+        if (i % (20 * 26) == 0) playTrack(&siren, "police.wav"); // every 26 s, as in the game
+        const qint64 t = monotonicNs();
+        AudioEngine::instance().render(buf.data(), chunk);
+        const double ms = (monotonicNs() - t) / 1e6;
+        total += ms;
+        worst = std::max(worst, ms);
+    }
+    std::printf("mix_cpu_percent_average %.2f\n", total / (chunks * 50.0) * 100.0);
+    std::printf("mix_cpu_percent_peak_50ms %.2f\n", worst / 50.0 * 100.0);
+    return 0;
+}
 } // namespace
 
 int main(int argc, char **argv) {
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("startup");
     qputenv("BENCH_MODE", mode);
     if (mode == "startup") return runGame(argc, argv);
+    if (mode == "mix") return benchMix();
 
     QApplication app(argc, argv);
     setupApplication();
