@@ -30,9 +30,9 @@ int main(int argc, char **argv) {
             QStringList v = args.takeFirst().split(',');
             if (v.size() == 2) at = QPointF(v[0].toDouble() / 15.0, v[1].toDouble() / 15.0);
         } else if (opt == "--rect" && !args.isEmpty()) {
-            QString spec = args.takeFirst();
-            QString name = spec.section(':', 0, 0);
-            QStringList v = spec.section(':', 1).split(',');
+            QString given = args.takeFirst();
+            QString name = given.section(':', 0, 0);
+            QStringList v = given.section(':', 1).split(',');
             if (v.size() == 4)
                 rects.append({name, QRectF(v[0].toDouble() / 15.0, v[1].toDouble() / 15.0,
                                            v[2].toDouble() / 15.0, v[3].toDouble() / 15.0)});
