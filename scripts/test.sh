@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test; then runs the random-input soak and the whole
-# walkthrough once more built with AddressSanitizer and UBSan (the walkthrough with LeakSanitizer too).
+# walkthrough and the closing of windows in every order once more built with AddressSanitizer and UBSan
+# (the walkthrough with LeakSanitizer too).
 # With --sanitize the whole suite runs in the sanitizer build instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,5 +16,5 @@ scripts/setup.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 (cd build && ctest --output-on-failure -j2)
 
 cmake -S . -B build-asan -G Ninja "${sanitized[@]}" >/dev/null
-cmake --build build-asan --target media test_soak test_walkthrough
-cd build-asan && ctest --output-on-failure -R '^(test_soak|test_walkthrough)$'
+cmake --build build-asan --target media test_soak test_walkthrough test_lifetimes
+cd build-asan && ctest --output-on-failure -R '^(test_soak|test_walkthrough|test_lifetimes)$'
