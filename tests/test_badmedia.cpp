@@ -10,15 +10,18 @@
 #include <QTemporaryDir>
 
 namespace {
-const char *const kFiles[] = {"Hudba7.mid", "hudba8.mid", "Hudba13.mid", "Hudba10.mid", "Hudba15.mid", "Hudba2.mid",
-                              "frame3start.wav", "9m18.wav", "Hudbabarvstupatd.wav", "uvod2.wav", "police.wav"};
+const char *const kFiles[] = {"Hudba7.mid",           "hudba8.mid", "Hudba13.mid",     "Hudba10.mid",
+                              "Hudba15.mid",          "Hudba2.mid", "frame3start.wav", "9m18.wav",
+                              "Hudbabarvstupatd.wav", "uvod2.wav",  "police.wav"};
 
 QByteArray original(const QString &name) {
     QFile f(QDir(QString::fromLocal8Bit(qgetenv("ZUR_MEDIA_DIR"))).filePath(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QByteArray le32(quint32 v) { return QByteArray(reinterpret_cast<const char *>(&v), 4); }
+QByteArray le32(quint32 v) {
+    return QByteArray(reinterpret_cast<const char *>(&v), 4);
+}
 
 // A WAV whose header claims 2 GiB of 8-channel audio but holds a few bytes.
 QByteArray hugeWav() {
@@ -30,7 +33,10 @@ QByteArray hugeWav() {
 
 // A MIDI file that claims thousands of tracks and a track far longer than the file.
 QByteArray hugeMidi() {
-    QByteArray d = "MThd" + QByteArray::fromHex("00000006" "0001" "ffff" "01e0");
+    QByteArray d = "MThd" + QByteArray::fromHex("00000006"
+                                                "0001"
+                                                "ffff"
+                                                "01e0");
     d += "MTrk" + QByteArray::fromHex("7ffffff0") + QByteArray::fromHex("0090403c");
     return d;
 }
@@ -38,7 +44,7 @@ QByteArray hugeMidi() {
 
 class TestBadMedia : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() {
         // The generated media lie in the working directory the tests start in.
         qputenv("ZUR_MEDIA_DIR", QDir::currentPath().toLocal8Bit());
@@ -65,7 +71,8 @@ void TestBadMedia::brokenFilesAreSilentAndTheGameGoesOn() {
         if (kind == "truncated") data = original(n).left(original(n).size() / 3);
         if (kind == "random") {
             data.resize(5000 + rng.bounded(20000));
-            for (char &c : data) c = char(rng.bounded(256));
+            for (char &c : data)
+                c = char(rng.bounded(256));
             if (midi) data.replace(0, 4, "MThd"); // random, yet past the first check
         }
         if (kind == "otherkind") data = original(midi ? "police.wav" : "Hudba7.mid");

@@ -29,13 +29,16 @@ QSet<char32_t> charactersOfTheGame() {
 
 class TestFonts : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void designFontsResolveToFreeFonts_data() {
         QTest::addColumn<QString>("designed");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("comic") << "Comic Sans MS" << "Comic Neue";
-        QTest::newRow("ms sans serif") << "MS Sans Serif" << "Liberation Sans";
-        QTest::newRow("arial") << "Arial" << "Liberation Sans";
+        QTest::newRow("comic") << "Comic Sans MS"
+                               << "Comic Neue";
+        QTest::newRow("ms sans serif") << "MS Sans Serif"
+                                       << "Liberation Sans";
+        QTest::newRow("arial") << "Arial"
+                               << "Liberation Sans";
     }
     void designFontsResolveToFreeFonts() {
         QFETCH(QString, designed);

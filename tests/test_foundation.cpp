@@ -14,22 +14,18 @@
 
 class TestFoundation : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void timersFireInTimeOrder();
     void timerStoppedOrRestartedByItsOwnTick();
     void secondTrackReplacesTheFirst();
-    void playOnClosedChannelStaysSilent();
     void trackEndsAndChannelFallsSilent();
-    void missingOrCorruptFileIsSilent();
     void fileNamesMatchWithoutRegardToCase();
-    void registryKeepsOneInstanceAndNeverCreatesOnFind();
     void hoverTextStaysOnBareBackground();
     void invTwiceKeepsPanelOpenAndIcon();
     void exitOpensMenuOnlyWithLeftButton();
     void konecEndsWithoutUnloadHandlers();
     void closingGameWindowClosesBothChannels();
     void parkedContainerStaysAtOrigin();
-    void gameWindowLayout();
 };
 
 void TestFoundation::timersFireInTimeOrder() {
@@ -49,9 +45,15 @@ void TestFoundation::timerStoppedOrRestartedByItsOwnTick() {
     QObject owner;
     int once = 0, restarted = 0;
     Timer *t1 = new Timer(&owner, 100, true);
-    t1->onTick = [&] { ++once; t1->setEnabled(false); };
+    t1->onTick = [&] {
+        ++once;
+        t1->setEnabled(false);
+    };
     Timer *t2 = new Timer(&owner, 100, true);
-    t2->onTick = [&] { ++restarted; t2->setInterval(t2->Interval() - 10); }; // as the beetle's countdown
+    t2->onTick = [&] {
+        ++restarted;
+        t2->setInterval(t2->Interval() - 10);
+    }; // as the beetle's countdown
     Timer *t3 = new Timer(&owner, 50, true);
     t3->onTick = [&] { delete t3; }; // a window unloaded by its own tick
     h.advance(1000);
@@ -76,21 +78,6 @@ void TestFoundation::secondTrackReplacesTheFirst() {
     QVERIFY2(peak > 0.5f && peak < 0.7f, qPrintable(QString::number(peak))); // only b, not a + b
 }
 
-void TestFoundation::playOnClosedChannelStaysSilent() {
-    Harness h;
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    writeToneWav(dir.filePath("a.wav"), 44100);
-    QObject owner;
-    MediaChannel ch(&owner, "music");
-    playTrack(&ch, "a.wav");
-    ch.setCommand("Close");
-    ch.setCommand("Play");
-    QCOMPARE(ch.FileName, QString("a.wav"));
-    QCOMPARE(ch.state(), MediaChannel::State::Closed);
-    QCOMPARE(renderPeak(50), 0.0f);
-}
-
 void TestFoundation::trackEndsAndChannelFallsSilent() {
     Harness h;
     QTemporaryDir dir;
@@ -105,29 +92,13 @@ void TestFoundation::trackEndsAndChannelFallsSilent() {
     QCOMPARE(renderPeak(200), 0.0f);
     ch.setCommand("Play"); // at its end: nothing more to hear
     QCOMPARE(renderPeak(50), 0.0f);
-}
-
-void TestFoundation::missingOrCorruptFileIsSilent() {
-    Harness h;
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    QFile junk(dir.filePath("junk.wav"));
-    QVERIFY(junk.open(QIODevice::WriteOnly));
-    junk.write(QByteArray(5000, 'x'));
-    junk.close();
-    QFile fake(dir.filePath("fake.mid"));
-    QVERIFY(fake.open(QIODevice::WriteOnly));
-    fake.write("RIFF....WAVEfmt ");
-    fake.close();
-    QObject owner;
-    MediaChannel ch(&owner, "music");
-    for (const char *name : {"missing.wav", "junk.wav", "fake.mid", "", "../etc/passwd"}) {
-        playTrack(&ch, name);
-        QCOMPARE(ch.state(), MediaChannel::State::Closed);
-    }
-    QCOMPARE(renderPeak(50), 0.0f);
-    writeToneWav(dir.filePath("good.wav"), 4410);
-    playTrack(&ch, "good.wav"); // the next track works as usual
+    ch.setCommand("Close");
+    ch.setCommand("Play"); // a closed channel stays silent, though it keeps its file name
+    QCOMPARE(ch.state(), MediaChannel::State::Closed);
+    QCOMPARE(ch.FileName, QString("short.wav"));
+    playTrack(&ch, "missing.wav"); // a failure leaves the channel silent...
+    QCOMPARE(ch.state(), MediaChannel::State::Closed);
+    playTrack(&ch, "short.wav"); // ...and the next track plays as usual
     QVERIFY(ch.isSounding());
 }
 
@@ -138,18 +109,6 @@ void TestFoundation::fileNamesMatchWithoutRegardToCase() {
     QVERIFY(resolveMediaFile("Hudba8.wav").endsWith("hudba8.wav"));
     QVERIFY(resolveMediaFile("HUDBA8.WAV").endsWith("hudba8.wav"));
     QVERIFY(resolveMediaFile("hudba9.wav").isEmpty());
-}
-
-void TestFoundation::registryKeepsOneInstanceAndNeverCreatesOnFind() {
-    Harness h;
-    QVERIFY(!Windows::find<Form1>());
-    Form1 *a = Windows::show<Form1>();
-    Form1 *b = Windows::show<Form1>();
-    QCOMPARE(a, b);
-    QCOMPARE(Windows::open().size(), size_t(1));
-    Windows::unload(a);
-    QVERIFY(!Windows::find<Form1>());
-    QVERIFY(h.programEnded()); // the last window closed
 }
 
 void TestFoundation::hoverTextStaysOnBareBackground() {
@@ -228,20 +187,6 @@ void TestFoundation::parkedContainerStaysAtOrigin() {
     QCOMPARE(frame3->Left(), 0);
     QCOMPARE(frame3->Top(), 0);
     QCOMPARE(frame3->pos(), QPoint(0, 0));
-}
-
-void TestFoundation::gameWindowLayout() {
-    Harness h;
-    Form1 *f = Windows::show<Form1>();
-    QCOMPARE(f->windowTitle(), QString("Zur ev Edivu"));
-    QCOMPARE(f->size(), QSize(445, 453));
-    QVERIFY(f->Line1->isHidden());
-    QCOMPARE(f->Label1->geometry(), QRect(8, 280, 201, 81));
-    QCOMPARE(f->Timer1->Interval(), 26000);
-    QVERIFY(f->Timer1->Enabled());
-    QVERIFY(!f->Timer3->Enabled() && !f->Timer4->Enabled());
-    QCOMPARE(f->MMControl1->FileName, QString("Hudba7.mid"));
-    QCOMPARE(f->Key->Caption(), QString("0"));
 }
 
 QTEST_MAIN(TestFoundation)

@@ -13,7 +13,7 @@
 
 class TestLifetimes : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void windowsClosedInEveryOrder();
 };
 
@@ -30,11 +30,21 @@ void TestLifetimes::windowsClosedInEveryOrder() {
         for (int which : order) {
             GameWindow *w = nullptr;
             switch (which) {
-            case 0: w = Windows::find<Form1>(); break;
-            case 1: w = Windows::find<Form3>(); break;
-            case 2: w = Windows::find<Broucek>(); break;
-            case 3: w = Windows::find<Form2>(); break;
-            case 4: w = Windows::find<menu>(); break;
+            case 0:
+                w = Windows::find<Form1>();
+                break;
+            case 1:
+                w = Windows::find<Form3>();
+                break;
+            case 2:
+                w = Windows::find<Broucek>();
+                break;
+            case 3:
+                w = Windows::find<Form2>();
+                break;
+            case 4:
+                w = Windows::find<menu>();
+                break;
             }
             QVERIFY(w);
             w->close();

@@ -12,8 +12,8 @@
 
 namespace {
 struct Rendered {
-    double seconds = 0;       // until the channel fell silent by itself
-    double longestGap = 0;    // the longest quiet stretch before the end, in seconds
+    double seconds = 0;    // until the channel fell silent by itself
+    double longestGap = 0; // the longest quiet stretch before the end, in seconds
     double peak = 0;
 };
 
@@ -28,7 +28,8 @@ Rendered renderToEnd(const QString &file) {
     for (int i = 0; i < 20 * 60 * 3 && ch.isSounding(); ++i) {
         AudioEngine::instance().render(buf.data(), chunk);
         double peak = 0;
-        for (float v : buf) peak = std::max(peak, double(std::abs(v)));
+        for (float v : buf)
+            peak = std::max(peak, double(std::abs(v)));
         r.peak = std::max(r.peak, peak);
         quiet = peak < 0.002 ? quiet + 0.05 : 0;
         r.longestGap = std::max(r.longestGap, quiet);
@@ -40,7 +41,7 @@ Rendered renderToEnd(const QString &file) {
 
 class TestMedia : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyFileSoundsForItsLength_data();
     void everyFileSoundsForItsLength();
     void barLoopLastsItsRestartInterval();
@@ -51,11 +52,12 @@ void TestMedia::everyFileSoundsForItsLength_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<double>("minSeconds");
     QTest::addColumn<double>("maxSeconds");
-    for (const char *mid : {"Hudba7.mid", "hudba8.mid", "Hudba13.mid", "Hudba10.mid", "Hudba15.mid", "Hudba2.mid"})
+    for (const char *mid :
+         {"Hudba7.mid", "hudba8.mid", "Hudba13.mid", "Hudba10.mid", "Hudba15.mid", "Hudba2.mid"})
         QTest::newRow(mid) << QString::fromLatin1(mid) << 40.0 << 120.0;
-    QTest::newRow("launch") << "frame3start.wav" << 3.5 << 4.5;     // the launch picture lasts 4 s
+    QTest::newRow("launch") << "frame3start.wav" << 3.5 << 4.5; // the launch picture lasts 4 s
     QTest::newRow("arrival") << "9m18.wav" << 1.0 << 4.0;
-    QTest::newRow("lost") << "uvod2.wav" << 0.5 << 2.99;             // the game ends 3 s after it starts
+    QTest::newRow("lost") << "uvod2.wav" << 0.5 << 2.99; // the game ends 3 s after it starts
     QTest::newRow("siren") << "police.wav" << 1.5 << 6.0;
 }
 

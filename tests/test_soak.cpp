@@ -16,16 +16,25 @@
 namespace {
 // The states each item may be in; anything else means the inventory was corrupted.
 const QHash<QString, QStringList> kTags = {
-    {"klicek", {"Key"}},        {"Image11", {"drevo", "drivko", "Ohen"}},
-    {"cepka", {"", "karta"}},   {"banan", {"jidlo1"}},
+    {"klicek", {"Key"}},
+    {"Image11", {"drevo", "drivko", "Ohen"}},
+    {"cepka", {"", "karta"}},
+    {"banan", {"jidlo1"}},
     {"Odmerka", {"Odmerka", "Odmerka2"}},
-    {"Pavoukva", {"a"}},        {"Houbava", {"Voda"}},
-    {"Zapalkava", {"fire"}},    {"c", {"c"}},
-    {"notebook", {"notebook"}}, {"dopis", {"", "a"}},
-    {"spona", {"sponka"}},      {"klic", {"klic"}},
-    {"disk", {"game"}},         {"musle", {"musle", "vorna"}},
-    {"vorna", {"vorna"}},       {"dynam", {"dynam", "dynam1"}},
-    {"benzin", {"benzin"}},     {"dynambum", {""}},
+    {"Pavoukva", {"a"}},
+    {"Houbava", {"Voda"}},
+    {"Zapalkava", {"fire"}},
+    {"c", {"c"}},
+    {"notebook", {"notebook"}},
+    {"dopis", {"", "a"}},
+    {"spona", {"sponka"}},
+    {"klic", {"klic"}},
+    {"disk", {"game"}},
+    {"musle", {"musle", "vorna"}},
+    {"vorna", {"vorna"}},
+    {"dynam", {"dynam", "dynam1"}},
+    {"benzin", {"benzin"}},
+    {"dynambum", {""}},
 };
 
 QList<QWidget *> shownWindows() {
@@ -46,10 +55,10 @@ QPoint somewhere(QRandomGenerator &rng, QWidget *w) {
 
 class TestSoak : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void randomInputNeverBreaksTheGame();
 
-private:
+  private:
     void event(QRandomGenerator &rng, Harness &h);
     QString brokenInvariant() const;
 };
@@ -79,7 +88,8 @@ void TestSoak::event(QRandomGenerator &rng, Harness &h) {
         for (Control *c : form->findChildren<Control *>())
             if (c->isVisible()) targets << c;
         Control *target = pick(rng, targets);
-        if (item && target) Mouse::dragTo(item, form, rng.bounded(4) ? Mouse::centreOf(target) : somewhere(rng, form));
+        if (item && target)
+            Mouse::dragTo(item, form, rng.bounded(4) ? Mouse::centreOf(target) : somewhere(rng, form));
     } else if (kind < 72) {
         // Any button of any open window, as the player would press it.
         QList<QAbstractButton *> buttons;
@@ -113,7 +123,8 @@ QString TestSoak::brokenInvariant() const {
     }
     for (QWidget *w : QApplication::topLevelWidgets()) {
         auto *gw = qobject_cast<GameWindow *>(w);
-        if (gw && gw->isVisible() && !Windows::isLoaded(gw)) return QString("%1 shown but not loaded").arg(gw->objectName());
+        if (gw && gw->isVisible() && !Windows::isLoaded(gw))
+            return QString("%1 shown but not loaded").arg(gw->objectName());
     }
     if (auto *form = Windows::find<Form1>())
         for (Control *item : form->inventory->items())
@@ -123,8 +134,10 @@ QString TestSoak::brokenInvariant() const {
 }
 
 void TestSoak::randomInputNeverBreaksTheGame() {
-    const quint32 seed = qEnvironmentVariableIsSet("SOAK_SEED") ? qEnvironmentVariableIntValue("SOAK_SEED") : 20261206;
-    const int events = qEnvironmentVariableIsSet("SOAK_EVENTS") ? qEnvironmentVariableIntValue("SOAK_EVENTS") : 20000;
+    const quint32 seed =
+        qEnvironmentVariableIsSet("SOAK_SEED") ? qEnvironmentVariableIntValue("SOAK_SEED") : 20261206;
+    const int events =
+        qEnvironmentVariableIsSet("SOAK_EVENTS") ? qEnvironmentVariableIntValue("SOAK_EVENTS") : 20000;
     QRandomGenerator rng(seed);
     Harness h;
     int games = 0;
@@ -135,8 +148,10 @@ void TestSoak::randomInputNeverBreaksTheGame() {
             Windows::reset();
             Harness::settle();
             ++games;
-            if (rng.bounded(2)) Windows::show<Form1>();
-            else startGame();
+            if (rng.bounded(2))
+                Windows::show<Form1>();
+            else
+                startGame();
         }
         event(rng, h);
         const QString broken = brokenInvariant();

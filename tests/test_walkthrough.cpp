@@ -11,8 +11,8 @@
 #include "scenes/broucek.h"
 #include "scenes/form3.h"
 #include "scenes/form4.h"
-#include "shell/first.h"
 #include "shell/dopisek.h"
+#include "shell/first.h"
 #include "shell/form2.h"
 #include "shell/intro.h"
 #include "shell/load.h"
@@ -28,13 +28,13 @@
 
 class TestWalkthrough : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void init();
     void cleanup();
     void wholeGameToTheOutroAndBack();
     void wrongDoorEndsTheProgram();
 
-private:
+  private:
     Harness *h = nullptr;
     Form1 *f = nullptr;
     Inventory *inv() const { return f->inventory.get(); }
@@ -66,7 +66,9 @@ private:
     void finaleToOutro();
 };
 
-void TestWalkthrough::init() { h = new Harness; }
+void TestWalkthrough::init() {
+    h = new Harness;
+}
 void TestWalkthrough::cleanup() {
     delete h;
     h = nullptr;
@@ -103,7 +105,9 @@ void TestWalkthrough::message(const QString &text) {
     QVERIFY(!Windows::find<Form2>());
 }
 
-void TestWalkthrough::noMessage() { QVERIFY(!Windows::find<Form2>()); }
+void TestWalkthrough::noMessage() {
+    QVERIFY(!Windows::find<Form2>());
+}
 
 template <class W> int TestWalkthrough::talkThrough(ButtonControl *W::*expected, const QString &firstLine) {
     W *w = Windows::find<W>();
@@ -138,7 +142,8 @@ void TestWalkthrough::held(const QStringList &items) {
 
 void TestWalkthrough::windows(const QStringList &names) {
     QStringList open;
-    for (GameWindow *w : Windows::open()) open << w->objectName();
+    for (GameWindow *w : Windows::open())
+        open << w->objectName();
     QStringList want = names;
     std::sort(open.begin(), open.end());
     std::sort(want.begin(), want.end());
@@ -191,7 +196,8 @@ void TestWalkthrough::crashSiteToMap() {
     drag(inv()->Image11, inv()->cepka);
     message("Odštípl jsi železný předmět o podobě nějaké kredit karty z čepice");
     QCOMPARE(inv()->cepka->Tag, QString("karta"));
-    hover(inv()->cepka, "Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé");
+    hover(inv()->cepka,
+          "Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé");
     drag(inv()->cepka, s->Image13);
     message("Zalogoval jses a loď nastartovala");
     click(s->Image14);
@@ -222,7 +228,8 @@ void TestWalkthrough::policeFirstVisit() {
     click(p->Image32);
     music("Hudba10.mid");
     click(p->Image39);
-    message("Nebude s tebou mluvit, asi proto, že se mu nelíbíš nebo nemáš nic co by chtěl, ještě to tu prozkoumej");
+    message("Nebude s tebou mluvit, asi proto, že se mu nelíbíš nebo nemáš nic co by chtěl, ještě to tu "
+            "prozkoumej");
     click(p->Image38);
     message("Našel jsi u sudu prázdnou odměrku");
     held({"Image11", "cepka", "banan", "Odmerka"});
@@ -256,7 +263,8 @@ void TestWalkthrough::castle() {
     message("Našel jsi úkryt toho bezdomovce, co byl na policii");
     music("Hudba10.mid");
     click(c->Image62);
-    message("je to postel od bezdomovce, který je právě na policejní stanici, ale ty mu máš snad něco sehnat!");
+    message(
+        "je to postel od bezdomovce, který je právě na policejní stanici, ale ty mu máš snad něco sehnat!");
     click(c->Zapalka);
     QCOMPARE(f->police->Label2->Caption(), QString("3"));
     held({"Image11", "cepka", "Odmerka", "Pavoukva", "Houbava", "Zapalkava"});
@@ -371,7 +379,8 @@ void TestWalkthrough::villaToTeleport() {
     click(v->Image104);
     message("Teleport nebyl aktivován");
     drag(inv()->vorna, v->Image103);
-    message("Děkuji - Zachránil jsi královský poklad i když vypadá trochu jinak je to ona, nyní jsem ti odblokoval startér pro teleport");
+    message("Děkuji - Zachránil jsi královský poklad i když vypadá trochu jinak je to ona, nyní jsem ti "
+            "odblokoval startér pro teleport");
     drag(inv()->klic, v->Image105);
     message("Nastartoval jsi teleport, teď už jen odejít");
     held({"cepka", "c", "notebook", "dopis", "Pavoukva", "Houbava", "Zapalkava"});

@@ -50,11 +50,17 @@ QPoint Mouse::centreOf(const QWidget *w) {
     return r.center();
 }
 
-QWidget *Mouse::hitAt(const QWidget *window, QPoint pos) { return window->childAt(pos); }
+QWidget *Mouse::hitAt(const QWidget *window, QPoint pos) {
+    return window->childAt(pos);
+}
 
-void Mouse::moveTo(QWidget *window, QPoint pos) { QTest::mouseMove(handle(window), pos); }
+void Mouse::moveTo(QWidget *window, QPoint pos) {
+    QTest::mouseMove(handle(window), pos);
+}
 
-void Mouse::move(const QWidget *w) { QTest::mouseMove(handle(w), centreOf(w)); }
+void Mouse::move(const QWidget *w) {
+    QTest::mouseMove(handle(w), centreOf(w));
+}
 
 void Mouse::clickAt(QWidget *window, QPoint pos, Qt::MouseButton button) {
     QWindow *h = handle(window);
@@ -106,7 +112,8 @@ void writeToneWav(const QString &path, int frames, int rate, double amplitude) {
     u16(16);
     d.append("data");
     u32(frames * 2);
-    for (int i = 0; i < frames; ++i) u16(quint16(qint16(amplitude * 32767 * std::sin(i * 0.1))));
+    for (int i = 0; i < frames; ++i)
+        u16(quint16(qint16(amplitude * 32767 * std::sin(i * 0.1))));
     QFile f(path);
     if (f.open(QIODevice::WriteOnly)) f.write(d);
 }
@@ -116,6 +123,7 @@ float renderPeak(int ms) {
     std::vector<float> buf(size_t(frames) * 2);
     AudioEngine::instance().render(buf.data(), frames);
     float peak = 0;
-    for (float v : buf) peak = std::max(peak, std::abs(v));
+    for (float v : buf)
+        peak = std::max(peak, std::abs(v));
     return peak;
 }

@@ -8,7 +8,7 @@
 #include <QTest>
 
 class Harness {
-public:
+  public:
     Harness();
     ~Harness();
     ManualClock clock;
@@ -18,7 +18,7 @@ public:
     // Runs posted events (deferred deletes), as the event loop would between two inputs.
     static void settle();
 
-private:
+  private:
     bool ended_ = false;
 };
 
