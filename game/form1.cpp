@@ -42,12 +42,15 @@ Form1::Form1() : GameWindow("Form1") {
     finale = std::make_unique<FinaleArea>(*this, villa->prezident);
 
     // The panel.
-    Command1 = new PictureButton(this, "Command1", {240, 5520, 975, 975}, "About", designFont("MS Sans Serif", 12, true));
+    Command1 = new PictureButton(this, "Command1", {240, 5520, 975, 975}, "About",
+                                 designFont("MS Sans Serif", 12, true));
     Command1->setPicture(Pictures::item("about"));
     connect(Command1, &QToolButton::clicked, this, &Form1::Command1_Click);
-    Command2 = new PictureButton(this, "Command2", {1200, 5520, 975, 975}, "INV", designFont("MS Sans Serif", 13.5, true));
+    Command2 = new PictureButton(this, "Command2", {1200, 5520, 975, 975}, "INV",
+                                 designFont("MS Sans Serif", 13.5, true));
     connect(Command2, &QToolButton::clicked, this, &Form1::Command2_Click);
-    end = new PictureButton(this, "end", {2160, 5520, 975, 975}, "Exit", designFont("MS Sans Serif", 12, true));
+    end =
+        new PictureButton(this, "end", {2160, 5520, 975, 975}, "Exit", designFont("MS Sans Serif", 12, true));
     end->setPicture(Pictures::item("exit"));
     end->installEventFilter(this);
     Image118 = makePicture(this, "Image118", {3360, 4680, 3120, 675}, Pictures::ui("title_banner"));
@@ -94,7 +97,9 @@ void Form1::Form_Unload() {
     MMControl2->setCommand("Close");
 }
 
-void Form1::Command1_Click() { Windows::show<credits>(); }
+void Form1::Command1_Click() {
+    Windows::show<credits>();
+}
 
 void Form1::Command2_Click() {
     inventory->Frame2->setVisible(true);
@@ -114,13 +119,21 @@ void Form1::end_MouseDown(Qt::MouseButton button, QPoint globalPos) {
     if (button == Qt::LeftButton) mnu_menu->popup(globalPos);
 }
 
-void Form1::tomainmenu_Click() { Windows::show<menu>(); }
+void Form1::tomainmenu_Click() {
+    Windows::show<menu>();
+}
 
-void Form1::endgamehra_Click() { Windows::endProgram(); }
+void Form1::endgamehra_Click() {
+    Windows::endProgram();
+}
 
-void Form1::Timer1_Timer() { playTrack(MMControl2, "police.wav"); }
+void Form1::Timer1_Timer() {
+    playTrack(MMControl2, "police.wav");
+}
 
-void Form1::Timer3_Timer() { playTrack(MMControl1, "Hudbabarvstupatd.wav"); }
+void Form1::Timer3_Timer() {
+    playTrack(MMControl1, "Hudbabarvstupatd.wav");
+}
 
 namespace {
 // A window that has only just been shown can be drawn once the windowing system has put it on the
@@ -136,7 +149,8 @@ void drawNow(QWidget *window) {
 } // namespace
 
 void Form1::Timer4_Timer() {
-    showMessage(QString::fromUtf8("Prohrál jsi, to vůbec nevadí, stačí si hru zahrát znovu a pečlivě číst dialogy"));
+    showMessage(
+        QString::fromUtf8("Prohrál jsi, to vůbec nevadí, stačí si hru zahrát znovu a pečlivě číst dialogy"));
     Timer4->setEnabled(false);
     // The player must see the message before everything closes: draw it now, then end.
     if (Form2 *dialog = Windows::find<Form2>()) drawNow(dialog);

@@ -22,7 +22,7 @@ class Inventory;
 
 class Form1 : public GameWindow {
     Q_OBJECT
-public:
+  public:
     Form1();
     ~Form1() override;
 
@@ -34,7 +34,7 @@ public:
 
     // The home scene's picture and the panel.
     Control *Image1;
-    LabelControl *Label1; // the status line
+    LabelControl *Label1;    // the status line
     PictureButton *Command1; // About
     PictureButton *Command2; // INV
     PictureButton *end;      // Exit: opens the pop-up menu
@@ -46,9 +46,9 @@ public:
     QAction *tomainmenu;
     QAction *endgamehra;
 
-    Timer *Timer1; // the police siren
-    Timer *Timer3; // the bar's music again and again
-    Timer *Timer4; // the end of a lost game
+    Timer *Timer1;            // the police siren
+    Timer *Timer3;            // the bar's music again and again
+    Timer *Timer4;            // the end of a lost game
     MediaChannel *MMControl1; // music
     MediaChannel *MMControl2; // effects
 
@@ -72,6 +72,6 @@ public:
     void Timer3_Timer();
     void Timer4_Timer();
 
-protected:
+  protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };

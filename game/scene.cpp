@@ -43,11 +43,14 @@ Hotspots addHotspots(Form1 &form, QWidget *parent, std::initializer_list<Hotspot
     Hotspots out;
     std::vector<HotspotDef> list(defs);
     if (order == Stacking::TopFirst) std::reverse(list.begin(), list.end());
-    for (const HotspotDef &d : list) out.insert(addHotspot(form, parent, d));
+    for (const HotspotDef &d : list)
+        out.insert(addHotspot(form, parent, d));
     return out;
 }
 
-void enterScene(Control *container) { container->setVisible(true); }
+void enterScene(Control *container) {
+    container->setVisible(true);
+}
 
 void enterParkedScene(Control *container) {
     container->setVisible(true);

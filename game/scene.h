@@ -13,7 +13,7 @@ struct HotspotDef {
     const char *name;
     Twips rect;
     CursorKind cursor = CursorKind::None;
-    const char *hover = nullptr; // written to the status line at every mouse move over it
+    const char *hover = nullptr;   // written to the status line at every mouse move over it
     const char *picture = nullptr; // an object lying in the scene
 };
 
@@ -22,11 +22,11 @@ struct HotspotDef {
 enum class Stacking { TopFirst, BottomFirst };
 
 class Hotspots {
-public:
+  public:
     Control *operator[](const char *name) const;
     void insert(Control *c) { byName_.insert(c->objectName(), c); }
 
-private:
+  private:
     QHash<QString, Control *> byName_;
 };
 
@@ -49,8 +49,16 @@ void returnToParent(Control *container, Control *parent = nullptr);
 
 // The scene pictures of the game.
 namespace Pictures {
-inline const QString scene(const char *name) { return QStringLiteral(":/scenes/%1.svg").arg(name); }
-inline const QString item(const char *name) { return QStringLiteral(":/items/%1.svg").arg(name); }
-inline const QString object(const char *name) { return QStringLiteral(":/objects/%1.svg").arg(name); }
-inline const QString ui(const char *name) { return QStringLiteral(":/ui/%1.svg").arg(name); }
+inline const QString scene(const char *name) {
+    return QStringLiteral(":/scenes/%1.svg").arg(name);
+}
+inline const QString item(const char *name) {
+    return QStringLiteral(":/items/%1.svg").arg(name);
+}
+inline const QString object(const char *name) {
+    return QStringLiteral(":/objects/%1.svg").arg(name);
+}
+inline const QString ui(const char *name) {
+    return QStringLiteral(":/ui/%1.svg").arg(name);
+}
 } // namespace Pictures

@@ -16,18 +16,19 @@ AudioEngine::Output output = AudioEngine::Output::Device;
 // --- WAV -------------------------------------------------------------------------------------------
 
 class WavSource : public AudioSource {
-public:
+  public:
     explicit WavSource(std::vector<float> frames) : data_(std::move(frames)) {}
     int mixInto(float *out, int frames) override {
         const size_t total = data_.size() / 2;
         const int n = int(std::min<size_t>(frames, total - pos_));
         const float *src = data_.data() + pos_ * 2;
-        for (int i = 0; i < n * 2; ++i) out[i] += src[i];
+        for (int i = 0; i < n * 2; ++i)
+            out[i] += src[i];
         pos_ += n;
         return n;
     }
 
-private:
+  private:
     std::vector<float> data_;
     size_t pos_ = 0;
 };
@@ -43,7 +44,8 @@ std::vector<float> resample(const std::vector<float> &in, int fromRate) {
         const double x = i * step;
         const size_t a = std::min(size_t(x), inFrames - 1), b = std::min(a + 1, inFrames - 1);
         const float f = float(x - double(a));
-        for (int c = 0; c < 2; ++c) out[i * 2 + c] = in[a * 2 + c] * (1 - f) + in[b * 2 + c] * f;
+        for (int c = 0; c < 2; ++c)
+            out[i * 2 + c] = in[a * 2 + c] * (1 - f) + in[b * 2 + c] * f;
     }
     return out;
 }
@@ -74,7 +76,8 @@ bool takeSynth(Synth &s) {
     if (font.isEmpty()) return false;
     static bool quiet = false;
     if (!quiet) {
-        for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level) fluid_set_log_function(level, silentLog, nullptr);
+        for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+            fluid_set_log_function(level, silentLog, nullptr);
         quiet = true;
     }
     s.settings = new_fluid_settings();
@@ -97,7 +100,7 @@ void giveBack(Synth s) {
 }
 
 class MidiSource : public AudioSource {
-public:
+  public:
     MidiSource(Synth synth, fluid_player_t *player) : synth_(synth), player_(player) {}
     ~MidiSource() override {
         fluid_player_stop(player_);
@@ -111,7 +114,8 @@ public:
         }
         buf_.assign(size_t(frames) * 2, 0.0f);
         fluid_synth_write_float(synth_.synth, frames, buf_.data(), 0, 2, buf_.data(), 1, 2);
-        for (int i = 0; i < frames * 2; ++i) out[i] += buf_[i];
+        for (int i = 0; i < frames * 2; ++i)
+            out[i] += buf_[i];
         // The player only says "done" a while after the music ends; the musical end is its last tick.
         const int total = fluid_player_get_total_ticks(player_);
         const bool done = fluid_player_get_status(player_) != FLUID_PLAYER_PLAYING ||
@@ -119,7 +123,7 @@ public:
         return done ? 0 : frames;
     }
 
-private:
+  private:
     Synth synth_;
     fluid_player_t *player_;
     bool started_ = false;
@@ -139,7 +143,9 @@ struct MemoryFile {
     const QByteArray *data;
     sf_count_t pos = 0;
 };
-sf_count_t memLength(void *user) { return static_cast<MemoryFile *>(user)->data->size(); }
+sf_count_t memLength(void *user) {
+    return static_cast<MemoryFile *>(user)->data->size();
+}
 sf_count_t memSeek(sf_count_t offset, int whence, void *user) {
     auto *m = static_cast<MemoryFile *>(user);
     const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? m->pos : m->data->size();
@@ -153,8 +159,12 @@ sf_count_t memRead(void *ptr, sf_count_t count, void *user) {
     m->pos += n;
     return n;
 }
-sf_count_t memWrite(const void *, sf_count_t, void *) { return 0; }
-sf_count_t memTell(void *user) { return static_cast<MemoryFile *>(user)->pos; }
+sf_count_t memWrite(const void *, sf_count_t, void *) {
+    return 0;
+}
+sf_count_t memTell(void *user) {
+    return static_cast<MemoryFile *>(user)->pos;
+}
 } // namespace
 
 std::unique_ptr<AudioSource> loadWav(const QByteArray &data) {
@@ -255,7 +265,9 @@ AudioEngine &AudioEngine::instance() {
     return engine;
 }
 
-void AudioEngine::setOutput(Output o) { output = o; }
+void AudioEngine::setOutput(Output o) {
+    output = o;
+}
 
 AudioEngine::~AudioEngine() {
     if (device_) SDL_CloseAudioDevice(device_);
@@ -289,7 +301,8 @@ void AudioEngine::destroyChannel(int channel) {
     std::unique_ptr<AudioSource> old;
     {
         std::lock_guard lock(mutex_);
-        auto it = std::find_if(channels_.begin(), channels_.end(), [&](const Channel &c) { return c.id == channel; });
+        auto it = std::find_if(channels_.begin(), channels_.end(),
+                               [&](const Channel &c) { return c.id == channel; });
         if (it == channels_.end()) return;
         old = std::move(it->source);
         channels_.erase(it);
@@ -371,7 +384,8 @@ void AudioEngine::render(float *out, int frames) {
         if (!c.playing || !c.source) continue;
         if (c.source->mixInto(out, frames) < frames) c.playing = false; // the track has ended
     }
-    for (int i = 0; i < frames * 2; ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    for (int i = 0; i < frames * 2; ++i)
+        out[i] = std::clamp(out[i], -1.0f, 1.0f);
 }
 
 void AudioEngine::ensureDevice() {
@@ -394,7 +408,8 @@ void AudioEngine::updatePause() {
     bool any = false;
     {
         std::lock_guard lock(mutex_);
-        for (const Channel &c : channels_) any = any || (c.playing && c.source);
+        for (const Channel &c : channels_)
+            any = any || (c.playing && c.source);
     }
     // Nothing to play: let the device sleep instead of mixing silence.
     if (any == !paused_) return;

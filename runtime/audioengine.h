@@ -10,7 +10,7 @@
 #include <vector>
 
 class AudioSource {
-public:
+  public:
     virtual ~AudioSource() = default;
     // Adds up to frames stereo frames into out (interleaved L R); returns how many it produced.
     // Fewer than asked means the source has reached its end.
@@ -18,7 +18,7 @@ public:
 };
 
 class AudioEngine {
-public:
+  public:
     static constexpr int kRate = 44100;
     static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
@@ -43,7 +43,7 @@ public:
 
     ~AudioEngine();
 
-private:
+  private:
     AudioEngine() = default;
     struct Channel {
         int id;

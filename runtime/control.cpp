@@ -41,8 +41,10 @@ void Control::setBorder(bool on) {
 
 void Control::setMouseIcon(CursorKind kind) {
     mouseIcon_ = kind;
-    if (kind == CursorKind::None) unsetCursor();
-    else setCursor(gameCursor(kind));
+    if (kind == CursorKind::None)
+        unsetCursor();
+    else
+        setCursor(gameCursor(kind));
 }
 
 void Control::setBackground(const QColor &color) {
@@ -90,7 +92,9 @@ void dragOver(Control *source, Control *target) {
 }
 } // namespace
 
-Control *Drag::source() { return dragged; }
+Control *Drag::source() {
+    return dragged;
+}
 
 Control *Drag::targetAt(QWidget *window, QPoint windowPos) {
     if (!window || !window->rect().contains(windowPos)) return nullptr;
@@ -105,7 +109,9 @@ void Drag::dropAt(Control *source, QWidget *window, QPoint windowPos) {
     drop(source, targetAt(window, windowPos));
 }
 
-void Drag::cancel() { endDrag(); }
+void Drag::cancel() {
+    endDrag();
+}
 
 void Control::mousePressEvent(QMouseEvent *event) {
     event->accept();

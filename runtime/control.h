@@ -14,7 +14,7 @@
 // A picture, an invisible hotspot, a frame or a picture container.
 class Control : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum class Fit { Stretch, Natural };
     enum class DragMode { Manual, Automatic };
 
@@ -53,14 +53,14 @@ public:
     std::function<void(Control *source)> onDragDrop;
     std::function<void(Control *source)> onDragOver;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
-private:
+  private:
     Twips rect_;
     QString picture_;
     Fit fit_ = Fit::Stretch;
@@ -86,7 +86,7 @@ void cancel();
 // Caption holds a small number.
 class LabelControl : public QLabel {
     Q_OBJECT
-public:
+  public:
     LabelControl(QWidget *parent, const QString &name, Twips rect, const QString &caption = {});
     QString Caption() const { return text(); }
     void setCaption(const QString &caption) { setText(caption); }
@@ -99,15 +99,15 @@ public:
 // A line of the design, drawn from (x1, y1) to (x2, y2) twips with a width in pixels.
 class LineControl : public QWidget {
     Q_OBJECT
-public:
+  public:
     LineControl(QWidget *parent, const QString &name, QPoint fromTwips, QPoint toTwips, const QColor &color,
                 int widthPx);
     bool Visible() const { return !isHidden(); }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *event) override;
 
-private:
+  private:
     QPoint from_, to_;
     QColor color_;
     int width_;
@@ -116,7 +116,7 @@ private:
 // A plain button with its caption.
 class ButtonControl : public QPushButton {
     Q_OBJECT
-public:
+  public:
     ButtonControl(QWidget *parent, const QString &name, Twips rect, const QString &caption,
                   const QFont &font = QFont());
     bool Visible() const { return !isHidden(); }
@@ -125,12 +125,13 @@ public:
 // A graphical button: its picture above its caption.
 class PictureButton : public QToolButton {
     Q_OBJECT
-public:
-    PictureButton(QWidget *parent, const QString &name, Twips rect, const QString &caption, const QFont &font);
+  public:
+    PictureButton(QWidget *parent, const QString &name, Twips rect, const QString &caption,
+                  const QFont &font);
     QString Picture() const { return picture_; }
     void setPicture(const QString &path);
 
-private:
+  private:
     QString picture_;
 };
 

@@ -50,4 +50,6 @@ QCursor gameCursor(CursorKind kind) {
     return QCursor(Qt::ArrowCursor);
 }
 
-QCursor dragCursor(const QString &dragIcon) { return fromPicture(dragIcon, QPoint(16, 16)); }
+QCursor dragCursor(const QString &dragIcon) {
+    return fromPicture(dragIcon, QPoint(16, 16));
+}

@@ -7,14 +7,19 @@ MediaChannel::MediaChannel(QObject *owner, const QString &name)
     setObjectName(name);
 }
 
-MediaChannel::~MediaChannel() { AudioEngine::instance().destroyChannel(channel_); }
+MediaChannel::~MediaChannel() {
+    AudioEngine::instance().destroyChannel(channel_);
+}
 
 void MediaChannel::setCommand(const QString &command) {
     command_ = command;
     AudioEngine &engine = AudioEngine::instance();
-    if (command == "Open") engine.open(channel_, resolveMediaFile(FileName));
-    else if (command == "Play") engine.play(channel_); // nothing happens on a closed channel
-    else if (command == "Close") engine.close(channel_);
+    if (command == "Open")
+        engine.open(channel_, resolveMediaFile(FileName));
+    else if (command == "Play")
+        engine.play(channel_); // nothing happens on a closed channel
+    else if (command == "Close")
+        engine.close(channel_);
 }
 
 MediaChannel::State MediaChannel::state() const {

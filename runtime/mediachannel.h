@@ -7,7 +7,7 @@
 
 class MediaChannel : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit MediaChannel(QObject *owner, const QString &name);
     ~MediaChannel() override;
 
@@ -25,7 +25,7 @@ public:
     bool isSounding() const { return state() == State::Playing; }
     int engineChannel() const { return channel_; }
 
-private:
+  private:
     int channel_;
     QString command_;
 };

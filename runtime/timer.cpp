@@ -8,29 +8,39 @@ RealClock realClock;
 Clock *installed = &realClock;
 } // namespace
 
-Clock &Clock::current() { return *installed; }
-void Clock::install(Clock *clock) { installed = clock ? clock : &realClock; }
+Clock &Clock::current() {
+    return *installed;
+}
+void Clock::install(Clock *clock) {
+    installed = clock ? clock : &realClock;
+}
 
 Timer::Timer(QObject *owner, int intervalMs, bool enabled, std::function<void()> tick)
     : QObject(owner), onTick(std::move(tick)), clock_(Clock::current()), interval_(intervalMs) {
     setEnabled(enabled);
 }
 
-Timer::~Timer() { clock_.stop(this); }
+Timer::~Timer() {
+    clock_.stop(this);
+}
 
 void Timer::setInterval(int ms) {
     interval_ = ms;
     if (!enabled_) return;
     // A new interval counts from now, as the old controls did; an interval of 0 never ticks.
-    if (ms > 0) clock_.start(this);
-    else clock_.stop(this);
+    if (ms > 0)
+        clock_.start(this);
+    else
+        clock_.stop(this);
 }
 
 void Timer::setEnabled(bool on) {
     if (on == enabled_) return;
     enabled_ = on;
-    if (on && interval_ > 0) clock_.start(this);
-    else clock_.stop(this);
+    if (on && interval_ > 0)
+        clock_.start(this);
+    else
+        clock_.stop(this);
 }
 
 void Timer::fire() {
@@ -64,7 +74,9 @@ void ManualClock::start(Timer *timer) {
     due_[timer] = Due{now_ + timer->Interval(), order_++};
 }
 
-void ManualClock::stop(Timer *timer) { due_.erase(timer); }
+void ManualClock::stop(Timer *timer) {
+    due_.erase(timer);
+}
 
 bool ManualClock::fireNext(qint64 limit) {
     auto next = due_.end();
@@ -77,8 +89,10 @@ bool ManualClock::fireNext(qint64 limit) {
     now_ = next->second.at;
     // Schedule the following tick first, so a handler that stops, restarts or destroys its own
     // timer has the last word.
-    if (timer->Interval() > 0) next->second = Due{now_ + timer->Interval(), order_++};
-    else due_.erase(next);
+    if (timer->Interval() > 0)
+        next->second = Due{now_ + timer->Interval(), order_++};
+    else
+        due_.erase(next);
     timer->fire();
     return true;
 }
@@ -90,4 +104,6 @@ void ManualClock::advance(qint64 ms) {
     now_ = target;
 }
 
-bool ManualClock::step() { return fireNext(std::numeric_limits<qint64>::max()); }
+bool ManualClock::step() {
+    return fireNext(std::numeric_limits<qint64>::max());
+}

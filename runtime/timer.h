@@ -9,7 +9,7 @@ class QTimer;
 class Timer;
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual void start(Timer *timer) = 0; // (re)start counting a full interval from now
     virtual void stop(Timer *timer) = 0;
@@ -22,7 +22,7 @@ public:
 
 class Timer : public QObject {
     Q_OBJECT
-public:
+  public:
     Timer(QObject *owner, int intervalMs, bool enabled, std::function<void()> tick = {});
     ~Timer() override;
 
@@ -34,7 +34,7 @@ public:
     std::function<void()> onTick;
     void fire(); // runs the tick handler to its end
 
-private:
+  private:
     friend class RealClock;
     Clock &clock_;
     int interval_;
@@ -43,14 +43,14 @@ private:
 };
 
 class RealClock : public Clock {
-public:
+  public:
     void start(Timer *timer) override;
     void stop(Timer *timer) override;
     qint64 now() const override;
 };
 
 class ManualClock : public Clock {
-public:
+  public:
     void start(Timer *timer) override;
     void stop(Timer *timer) override;
     qint64 now() const override { return now_; }
@@ -61,7 +61,7 @@ public:
     bool step();
     bool isRunning(const Timer *timer) const { return due_.count(const_cast<Timer *>(timer)) != 0; }
 
-private:
+  private:
     struct Due {
         qint64 at;
         quint64 order;

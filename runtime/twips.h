@@ -16,4 +16,6 @@ struct Twips {
     QRect toPixels() const { return QRect(px(left), px(top), px(width), px(height)); }
 };
 
-inline QPoint pxPoint(int xTwips, int yTwips) { return QPoint(px(xTwips), px(yTwips)); }
+inline QPoint pxPoint(int xTwips, int yTwips) {
+    return QPoint(px(xTwips), px(yTwips));
+}

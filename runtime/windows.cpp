@@ -18,14 +18,17 @@ bool ended = false;
 std::function<void()> quitHandler;
 
 void quitProgram() {
-    if (quitHandler) quitHandler();
-    else QCoreApplication::quit();
+    if (quitHandler)
+        quitHandler();
+    else
+        QCoreApplication::quit();
 }
 
 // Stops the window's timers at once; the widgets themselves go when the event loop next runs, so a
 // handler that unloads its own window can still return safely.
 void dispose(GameWindow *window) {
-    for (Timer *t : window->findChildren<Timer *>()) t->setEnabled(false);
+    for (Timer *t : window->findChildren<Timer *>())
+        t->setEnabled(false);
     window->hide();
     window->deleteLater();
 }
@@ -90,11 +93,14 @@ bool Windows::isLoaded(const GameWindow *window) {
 
 std::vector<GameWindow *> Windows::open() {
     std::vector<GameWindow *> out;
-    for (const Entry &e : entries) out.push_back(e.window);
+    for (const Entry &e : entries)
+        out.push_back(e.window);
     return out;
 }
 
-bool Windows::programEnded() { return ended; }
+bool Windows::programEnded() {
+    return ended;
+}
 
 void Windows::present(GameWindow *window) {
     // Every window is centred by the game itself: there may be no window manager to do it.
@@ -112,7 +118,8 @@ void Windows::bringForward(GameWindow *window) {
 }
 
 void Windows::unload(GameWindow *window) {
-    auto it = std::find_if(entries.begin(), entries.end(), [&](const Entry &e) { return e.window == window; });
+    auto it =
+        std::find_if(entries.begin(), entries.end(), [&](const Entry &e) { return e.window == window; });
     if (it == entries.end()) return;
     entries.erase(it);
     window->Form_Unload();
@@ -126,17 +133,21 @@ void Windows::unload(GameWindow *window) {
 void Windows::endProgram() {
     std::vector<Entry> all;
     all.swap(entries);
-    for (const Entry &e : all) dispose(e.window);
+    for (const Entry &e : all)
+        dispose(e.window);
     if (!ended) {
         ended = true;
         quitProgram();
     }
 }
 
-void Windows::setQuitHandler(std::function<void()> handler) { quitHandler = std::move(handler); }
+void Windows::setQuitHandler(std::function<void()> handler) {
+    quitHandler = std::move(handler);
+}
 
 void Windows::reset() {
-    for (const Entry &e : entries) dispose(e.window);
+    for (const Entry &e : entries)
+        dispose(e.window);
     entries.clear();
     ended = false;
 }

@@ -11,7 +11,7 @@
 
 class GameWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit GameWindow(const QString &objectName);
     // The design's load and unload handlers.
     virtual void Form_Load() {}
@@ -21,12 +21,12 @@ public:
     void setDesign(const QString &caption, int widthTwips, int heightTwips, Frame frame);
     void paintBackground(const QColor &color);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
 };
 
 class Windows {
-public:
+  public:
     template <class W> static W *show() {
         if (auto *w = find<W>()) {
             bringForward(w);
@@ -58,7 +58,7 @@ public:
     // Forgets everything (tests start each case from a clean slate).
     static void reset();
 
-private:
+  private:
     static void add(std::type_index type, GameWindow *window);
     static GameWindow *lookup(std::type_index type);
     static void present(GameWindow *window);

@@ -15,6 +15,10 @@ dopisek::dopisek() : GameWindow("dopisek") {
     connect(Command1, &QPushButton::clicked, this, &dopisek::Command1_Click);
 }
 
-void dopisek::Command1_Click() { Windows::unload(this); }
+void dopisek::Command1_Click() {
+    Windows::unload(this);
+}
 
-void showLetter() { Windows::show<dopisek>(); }
+void showLetter() {
+    Windows::show<dopisek>();
+}

@@ -5,7 +5,7 @@
 
 class dopisek : public GameWindow {
     Q_OBJECT
-public:
+  public:
     dopisek();
     Control *Image1;
     ButtonControl *Command1;

@@ -14,9 +14,13 @@ Form2::Form2() : GameWindow("Form2") {
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
 
-void Form2::Command1_Click() { Windows::unload(this); }
+void Form2::Command1_Click() {
+    Windows::unload(this);
+}
 
-Form2 *showMessageDialog() { return Windows::show<Form2>(); }
+Form2 *showMessageDialog() {
+    return Windows::show<Form2>();
+}
 
 void showMessage(const QString &text) {
     if (Form2 *f = showMessageDialog()) f->Label1->setCaption(text);

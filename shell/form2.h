@@ -6,7 +6,7 @@
 
 class Form2 : public GameWindow {
     Q_OBJECT
-public:
+  public:
     Form2();
     LabelControl *Label1;
     ButtonControl *Command1;

@@ -44,9 +44,10 @@ long residentKb() {
 
 // Reports the first window that reaches the screen.
 class FirstExpose : public QObject {
-public:
+  public:
     bool eventFilter(QObject *o, QEvent *e) override {
-        if (e->type() == QEvent::Expose && qobject_cast<QWindow *>(o) && static_cast<QWindow *>(o)->isExposed()) {
+        if (e->type() == QEvent::Expose && qobject_cast<QWindow *>(o) &&
+            static_cast<QWindow *>(o)->isExposed()) {
             const qint64 t0 = qEnvironmentVariable("BENCH_T0_NS").toLongLong();
             std::printf("start_to_first_window_ms %.1f\n", (monotonicNs() - t0) / 1e6);
             std::fflush(stdout);

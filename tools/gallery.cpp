@@ -27,7 +27,8 @@ void savePictures(const QString &out) {
 
 // Shows container and every container above it, as walking there would.
 void reveal(QWidget *w, QWidget *top) {
-    for (QWidget *p = w; p && p != top; p = p->parentWidget()) p->show();
+    for (QWidget *p = w; p && p != top; p = p->parentWidget())
+        p->show();
 }
 
 void outline(QPainter &p, QWidget *window, QWidget *container) {
@@ -41,7 +42,8 @@ void outline(QPainter &p, QWidget *window, QWidget *container) {
         if (c && c->width() >= 440 && c->height() >= 260) continue;
         QRect r(w->mapTo(window, QPoint(0, 0)), w->size());
         const bool enabled = c ? c->Enabled() : true;
-        p.setPen(QPen(enabled ? QColor(255, 40, 40) : QColor(150, 150, 150), 1, enabled ? Qt::SolidLine : Qt::DashLine));
+        p.setPen(QPen(enabled ? QColor(255, 40, 40) : QColor(150, 150, 150), 1,
+                      enabled ? Qt::SolidLine : Qt::DashLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0, 0, -1, -1));
         p.setPen(Qt::yellow);

@@ -23,9 +23,12 @@ int main(int argc, char **argv) {
     QList<QPair<QString, QRectF>> rects;
     while (!args.isEmpty() && args.first().startsWith("--")) {
         QString opt = args.takeFirst();
-        if (opt == "--scale" && !args.isEmpty()) scale = args.takeFirst().toDouble();
-        else if (opt == "--grid") grid = true;
-        else if (opt == "--size" && !args.isEmpty()) square = args.takeFirst().toInt();
+        if (opt == "--scale" && !args.isEmpty())
+            scale = args.takeFirst().toDouble();
+        else if (opt == "--grid")
+            grid = true;
+        else if (opt == "--size" && !args.isEmpty())
+            square = args.takeFirst().toInt();
         else if (opt == "--at" && !args.isEmpty()) {
             QStringList v = args.takeFirst().split(',');
             if (v.size() == 2) at = QPointF(v[0].toDouble() / 15.0, v[1].toDouble() / 15.0);
@@ -55,8 +58,10 @@ int main(int argc, char **argv) {
     r.render(&p);
     if (grid) { // a 10 px grid (every 150 twips) helps place objects under hotspots
         p.setPen(QColor(255, 255, 255, 60));
-        for (int x = 0; x < size.width(); x += int(10 * scale)) p.drawLine(x, 0, x, size.height());
-        for (int y = 0; y < size.height(); y += int(10 * scale)) p.drawLine(0, y, size.width(), y);
+        for (int x = 0; x < size.width(); x += int(10 * scale))
+            p.drawLine(x, 0, x, size.height());
+        for (int y = 0; y < size.height(); y += int(10 * scale))
+            p.drawLine(0, y, size.width(), y);
     }
     for (const auto &[name, rt] : rects) {
         QRectF r2((rt.topLeft() - at) * scale, rt.size() * scale);

@@ -14,34 +14,38 @@ using namespace synth;
 
 namespace {
 
-constexpr size_t kLoopFrames = 821583;  // 18.63 s at 44100 Hz
+constexpr size_t kLoopFrames = 821583; // 18.63 s at 44100 Hz
 constexpr int kBars = 12;
-constexpr double kBeat = double(kLoopFrames) / (kBars * 4);  // frames per beat
+constexpr double kBeat = double(kLoopFrames) / (kBars * 4); // frames per beat
 
-size_t at(double beat) { return size_t(std::lround(beat * kBeat)); }
+size_t at(double beat) {
+    return size_t(std::lround(beat * kBeat));
+}
 
 // -------------------------------------------------------------------------- drum voices
 
-Mono kick(Noise& noise) {
+Mono kick(Noise &noise) {
     Mono out(frames(0.45));
     Oscillator body;
     Filter click;
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / kRate;
         const double f = 48 + 120 * std::exp(-t / 0.03);
-        const double v = body.sine(f) * std::exp(-t / 0.22) + click.low(noise.white(), 3000) * std::exp(-t / 0.004) * 0.6;
+        const double v =
+            body.sine(f) * std::exp(-t / 0.22) + click.low(noise.white(), 3000) * std::exp(-t / 0.004) * 0.6;
         out[i] = float(std::tanh(1.6 * v));
     }
     return out;
 }
 
-Mono snare(Noise& noise) {
+Mono snare(Noise &noise) {
     Mono out(frames(0.35));
     Oscillator a, b;
     Filter hp, lp;
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / kRate;
-        const double tone = a.sine(185) * 0.55 * std::exp(-t / 0.06) + b.sine(330) * 0.25 * std::exp(-t / 0.04);
+        const double tone =
+            a.sine(185) * 0.55 * std::exp(-t / 0.06) + b.sine(330) * 0.25 * std::exp(-t / 0.04);
         const double rattle = lp.low(hp.high(noise.white(), 1400), 9000) * std::exp(-t / 0.13);
         out[i] = float(tone + 0.9 * rattle);
     }
@@ -49,7 +53,7 @@ Mono snare(Noise& noise) {
 }
 
 // Six detuned squares through a high band: the metallic body of hats and cymbals.
-Mono metal(Noise& noise, double seconds, double decay, double cutoff, double noiseMix) {
+Mono metal(Noise &noise, double seconds, double decay, double cutoff, double noiseMix) {
     static const double partials[] = {205.3, 304.4, 369.6, 522.7, 540.0, 800.0};
     Mono out(frames(seconds));
     Oscillator osc[6];
@@ -57,7 +61,8 @@ Mono metal(Noise& noise, double seconds, double decay, double cutoff, double noi
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / kRate;
         double m = 0;
-        for (int k = 0; k < 6; ++k) m += osc[k].square(partials[k] * 1.7);
+        for (int k = 0; k < 6; ++k)
+            m += osc[k].square(partials[k] * 1.7);
         const double v = (m / 6) * (1 - noiseMix) + noise.white() * noiseMix;
         const double env = std::min(1.0, t / 0.0008) * std::exp(-t / decay);
         out[i] = float(high.high(band.band(float(v), cutoff, 0.9), cutoff * 0.7) * env);
@@ -65,14 +70,15 @@ Mono metal(Noise& noise, double seconds, double decay, double cutoff, double noi
     return out;
 }
 
-Mono tom(Noise& noise, double freq) {
+Mono tom(Noise &noise, double freq) {
     Mono out(frames(0.45));
     Oscillator body;
     Filter lp;
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / kRate;
         const double f = freq * (1 + 0.5 * std::exp(-t / 0.025));
-        out[i] = float(body.sine(f) * std::exp(-t / 0.2) + lp.low(noise.white(), 2500) * 0.3 * std::exp(-t / 0.03));
+        out[i] = float(body.sine(f) * std::exp(-t / 0.2) +
+                       lp.low(noise.white(), 2500) * 0.3 * std::exp(-t / 0.03));
     }
     return out;
 }
@@ -80,13 +86,13 @@ Mono tom(Noise& noise, double freq) {
 // ------------------------------------------------------------------------ pitched voices
 
 struct Stroke {
-    double beat, beats;     // start and length
-    int keys[2];            // two strings, or -1
-    bool muted;             // palm mute: darker, shorter
+    double beat, beats; // start and length
+    int keys[2];        // two strings, or -1
+    bool muted;         // palm mute: darker, shorter
 };
 
 // A clean, bright string pair; the amp (below) does the rest.
-void pluck(Mono& out, const Stroke& s, double detune, uint32_t seed) {
+void pluck(Mono &out, const Stroke &s, double detune, uint32_t seed) {
     Noise noise(seed);
     const size_t start = at(s.beat), len = at(s.beat + s.beats) - start;
     const size_t tail = frames(0.012);
@@ -97,9 +103,11 @@ void pluck(Mono& out, const Stroke& s, double detune, uint32_t seed) {
         const double f = hz(key);
         for (size_t i = 0; i < len + tail && start + i < out.size(); ++i) {
             const double t = double(i) / kRate;
-            double env = std::min(1.0, t / 0.002) * (s.muted ? 0.35 + 0.65 * std::exp(-t / 0.05) : 0.7 + 0.3 * std::exp(-t / 0.12));
+            double env = std::min(1.0, t / 0.002) *
+                         (s.muted ? 0.35 + 0.65 * std::exp(-t / 0.05) : 0.7 + 0.3 * std::exp(-t / 0.12));
             if (i >= len) env *= 1 - double(i - len) / double(tail);
-            const double cutoff = s.muted ? 500 + 900 * std::exp(-t / 0.03) : 2200 + 3000 * std::exp(-t / 0.08);
+            const double cutoff =
+                s.muted ? 500 + 900 * std::exp(-t / 0.03) : 2200 + 3000 * std::exp(-t / 0.08);
             const double raw = a.saw(f * (1 + detune)) + b.saw(f * (1 - detune)) + 0.02 * noise.white();
             out[start + i] += float(tone.low(float(raw), cutoff) * env * 0.5);
         }
@@ -107,17 +115,17 @@ void pluck(Mono& out, const Stroke& s, double detune, uint32_t seed) {
 }
 
 // Overdriven amplifier and a speaker cabinet with its bite around 2.4 kHz.
-void amp(Mono& guitar, double drive) {
+void amp(Mono &guitar, double drive) {
     Filter pre, cab1, cab2, presence, post;
-    for (float& v : guitar) {
+    for (float &v : guitar) {
         const double x = pre.high(v, 180) * drive;
-        const double clipped = std::tanh(x + 0.15) - std::tanh(0.15);  // a touch asymmetric
+        const double clipped = std::tanh(x + 0.15) - std::tanh(0.15); // a touch asymmetric
         const float cab = cab2.low(cab1.low(float(clipped), 5200, 1.3), 8000);
         v = post.high(cab + 0.9f * presence.band(cab, 2400, 1.0), 90);
     }
 }
 
-void bassNote(Mono& out, int key, double beat, double beats) {
+void bassNote(Mono &out, int key, double beat, double beats) {
     const size_t start = at(beat), len = at(beat + beats) - start - frames(0.01);
     Oscillator saw, sub;
     Filter lp;
@@ -131,9 +139,9 @@ void bassNote(Mono& out, int key, double beat, double beats) {
     }
 }
 
-}  // namespace
+} // namespace
 
-void writeBarLoop(const std::string& dir) {
+void writeBarLoop(const std::string &dir) {
     // The twelve bars and their roots (E2 = 40): E E E E | A A E E | B A E B.
     static const int roots[kBars] = {40, 40, 40, 40, 45, 45, 40, 40, 47, 45, 40, 47};
     // Boogie riff: the root with its fifth, sixth, flat seventh, sixth - two eighths each.
@@ -150,7 +158,7 @@ void writeBarLoop(const std::string& dir) {
             if (turnaround && e >= 4) break;
             strokes.push_back({bar * 4 + e * 0.5, 0.5, {root, root + riff[e]}, muted});
         }
-        if (turnaround) strokes.push_back({bar * 4 + 2.0, 2.0, {root, root + 7}, false});  // let B ring
+        if (turnaround) strokes.push_back({bar * 4 + 2.0, 2.0, {root, root + 7}, false}); // let B ring
         const bool sameAsNext = bar + 1 < kBars && roots[bar + 1] == root && bar % 2 == 0;
         for (int q = 0; q < 4; ++q) {
             if (turnaround && q >= 2) {
@@ -164,10 +172,10 @@ void writeBarLoop(const std::string& dir) {
 
     Mono left(kLoopFrames), right(kLoopFrames);
     uint32_t seed = 1;
-    for (const Stroke& s : strokes) {
+    for (const Stroke &s : strokes) {
         pluck(left, s, 0.0016, seed++);
         Stroke late = s;
-        late.beat += 0.012;  // the second take is a hair behind
+        late.beat += 0.012; // the second take is a hair behind
         pluck(right, late, 0.0023, seed++);
     }
     amp(left, 14);
@@ -202,8 +210,10 @@ void writeBarLoop(const std::string& dir) {
             mix.mix(crash, at(b + 2), 0.35, 0.3);
             for (int s = 0; s < 8; ++s) {
                 const double beat = b + 2 + s * 0.25;
-                if (s < 2) mix.mix(snareHit, at(beat), 0.45 + 0.1 * s, 0.05);
-                else mix.mix(toms[(s - 2) / 2], at(beat), 0.7, 0.4 - 0.3 * ((s - 2) / 2));
+                if (s < 2)
+                    mix.mix(snareHit, at(beat), 0.45 + 0.1 * s, 0.05);
+                else
+                    mix.mix(toms[(s - 2) / 2], at(beat), 0.7, 0.4 - 0.3 * ((s - 2) / 2));
             }
             mix.mix(kickHit, at(b + 3.5), 0.8);
         }
@@ -211,14 +221,14 @@ void writeBarLoop(const std::string& dir) {
 
     Reverb room(0.35, 0.5);
     room.process(mix, 0.18);
-    mix.mix(bass, 0, 0.4, 0);  // the bass stays dry and in the middle
+    mix.mix(bass, 0, 0.4, 0); // the bass stays dry and in the middle
 
     normalise(mix, 0.0);
-    for (size_t i = 0; i < mix.size(); ++i) {  // gentle bus saturation rounds off the drum peaks
+    for (size_t i = 0; i < mix.size(); ++i) { // gentle bus saturation rounds off the drum peaks
         mix.left[i] = std::tanh(mix.left[i]);
         mix.right[i] = std::tanh(mix.right[i]);
     }
     normalise(mix, -3.0);
-    fade(mix, 0.002, 0.012);  // no click where the bar restarts it
+    fade(mix, 0.002, 0.012); // no click where the bar restarts it
     writeWav(dir + "/Hudbabarvstupatd.wav", mix, true);
 }

@@ -11,16 +11,16 @@ using namespace synth;
 
 // frame3start.wav - 4.0 s under the launch picture: the engine coughs, a rumble builds up,
 // the roar with its crackle, then the rocket climbs away and the sound thins out.
-void writeLaunch(const std::string& dir) {
+void writeLaunch(const std::string &dir) {
     Stereo out(frames(4.0));
     Noise nl(101), nr(202), nc(303), nt(404);
     Filter rumbleL, rumbleR, roarL, roarR, bodyL, bodyR, crackleF, whooshL, whooshR, turbulence, cough;
     double brownL = 0, brownR = 0;
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / kRate;
-        const double build = smoothstep(0.35, 1.6, t);                      // ignition to full thrust
-        const double away = t < 2.1 ? 1.0 : std::exp(-(t - 2.1) * 1.25);   // climbing out of earshot
-        const double wobble = 1 + 0.25 * turbulence.low(nt.white(), 6) * 12;  // slow flutter of the flame
+        const double build = smoothstep(0.35, 1.6, t);                       // ignition to full thrust
+        const double away = t < 2.1 ? 1.0 : std::exp(-(t - 2.1) * 1.25);     // climbing out of earshot
+        const double wobble = 1 + 0.25 * turbulence.low(nt.white(), 6) * 12; // slow flutter of the flame
 
         // Three coughs of the igniter before the engine catches.
         double pops = 0;
@@ -74,17 +74,18 @@ Mono chime(double key, double seconds) {
         const double t = double(i) / kRate;
         double v = 0;
         for (int k = 0; k < 4; ++k)
-            if (f * ratio[k] < kRate / 2.5) v += gain[k] * std::exp(-t / decay[k]) * std::sin(2 * kPi * f * ratio[k] * t);
+            if (f * ratio[k] < kRate / 2.5)
+                v += gain[k] * std::exp(-t / decay[k]) * std::sin(2 * kPi * f * ratio[k] * t);
         out[i] = float(v * std::min(1.0, t / 0.0015));
     }
     return out;
 }
 
-}  // namespace
+} // namespace
 
 // 9m18.wav - arriving on the map: a whoosh and a slide whistle dive from left to right,
 // a soft bump on landing, and a cheerful chime arpeggio up to high C.
-void writeArrival(const std::string& dir) {
+void writeArrival(const std::string &dir) {
     Stereo out(frames(2.6));
     Noise noise(909);
     Filter band;
@@ -103,7 +104,7 @@ void writeArrival(const std::string& dir) {
         out.left[i] += float(v * std::cos(angle) * 1.4);
         out.right[i] += float(v * std::sin(angle) * 1.4);
     }
-    {  // landing
+    { // landing
         Mono bump(frames(0.3));
         for (size_t i = 0; i < bump.size(); ++i) {
             const double t = double(i) / kRate;
@@ -112,12 +113,12 @@ void writeArrival(const std::string& dir) {
         }
         out.mix(bump, frames(0.95), 0.55);
     }
-    const double keys[] = {79, 84, 88, 91, 96};  // G5 C6 E6 G6 C7
+    const double keys[] = {79, 84, 88, 91, 96}; // G5 C6 E6 G6 C7
     for (int k = 0; k < 5; ++k) {
         const double start = 1.0 + 0.09 * k;
         out.mix(chime(keys[k], 2.6 - start), frames(start), k == 4 ? 0.5 : 0.36, -0.4 + 0.2 * k);
     }
-    out.mix(chime(72, 1.4), frames(1.36), 0.25, 0);  // a low C under the top note
+    out.mix(chime(72, 1.4), frames(1.36), 0.25, 0); // a low C under the top note
     Reverb(0.6, 0.3).process(out, 0.35);
     normalise(out, -3.0);
     fade(out, 0.003, 0.25);
@@ -126,13 +127,13 @@ void writeArrival(const std::string& dir) {
 
 // uvod2.wav - the lost game: a muted trombone sighs down four half steps, "wah wah wah
 // waaah", the last note wobbling and sagging before it dies.
-void writeLost(const std::string& dir) {
+void writeLost(const std::string &dir) {
     struct Wah {
         double key, start, length;
     };
     const Wah notes[] = {{62, 0.05, 0.40}, {61, 0.50, 0.40}, {60, 0.95, 0.40}, {59, 1.40, 1.10}};
     Stereo out(frames(2.8));
-    for (const Wah& n : notes) {
+    for (const Wah &n : notes) {
         const bool last = &n == &notes[3];
         Oscillator saw;
         Filter mute, body;
@@ -140,12 +141,13 @@ void writeLost(const std::string& dir) {
         Mono sound(len + tail);
         for (size_t i = 0; i < sound.size(); ++i) {
             const double t = double(i) / kRate;
-            double cents = -40 * std::exp(-t / 0.03);  // a lazy slide into each note
+            double cents = -40 * std::exp(-t / 0.03); // a lazy slide into each note
             double open = smoothstep(0.0, 0.09, t) * (1 - 0.7 * smoothstep(0.09, n.length, t));
             if (last) {
                 cents += 30 * std::sin(2 * kPi * 5.5 * t) * smoothstep(0.15, 0.5, t);
-                cents -= 150 * smoothstep(n.length - 0.45, n.length, t);  // the final sag
-                open = smoothstep(0.0, 0.09, t) * (0.45 + 0.55 * (0.5 + 0.5 * std::cos(2 * kPi * 5.5 * (t - 0.09)))) *
+                cents -= 150 * smoothstep(n.length - 0.45, n.length, t); // the final sag
+                open = smoothstep(0.0, 0.09, t) *
+                       (0.45 + 0.55 * (0.5 + 0.5 * std::cos(2 * kPi * 5.5 * (t - 0.09)))) *
                        (1 - 0.6 * smoothstep(0.3, n.length, t));
             }
             const double f = hz(n.key + cents / 100);
@@ -166,7 +168,7 @@ void writeLost(const std::string& dir) {
 // police.wav - a patrol car goes by with its two-tone horn: B-flat and E-flat alternating
 // every 0.6 s, a little louder and higher as it comes, lower as it leaves. Peaks at -6 dBFS
 // because it plays over the music every 26 s.
-void writeSiren(const std::string& dir) {
+void writeSiren(const std::string &dir) {
     const double length = 3.3;
     Stereo out(frames(length));
     Oscillator square, saw;
@@ -175,8 +177,8 @@ void writeSiren(const std::string& dir) {
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / kRate;
         const bool hi = int(t / 0.6) % 2 == 0;
-        const double target = std::log(hz(hi ? 75 : 70));  // E-flat 5, B-flat 4
-        logf += (target - logf) * (1 - std::exp(-1.0 / (0.02 * kRate)));  // 20 ms glide
+        const double target = std::log(hz(hi ? 75 : 70));                // E-flat 5, B-flat 4
+        logf += (target - logf) * (1 - std::exp(-1.0 / (0.02 * kRate))); // 20 ms glide
         const double doppler = 1 + 0.018 * std::tanh((1.6 - t) * 1.8);
         const double f = std::exp(logf) * doppler;
         const double raw = 0.75 * square.square(f) + 0.25 * saw.saw(f);

@@ -6,7 +6,7 @@
 
 #include "pieces.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
     if (argc != 2) {
         std::cerr << "usage: mediagen OUTDIR\n";
         return 2;
@@ -14,10 +14,10 @@ int main(int argc, char** argv) {
     const std::string dir = argv[1];
     try {
         std::filesystem::create_directories(dir);
-        for (auto write : {writeMainTheme, writeDesert, writePoliceStation, writeYard, writeCastle, writeVilla,
-                           writeLaunch, writeArrival, writeBarLoop, writeLost, writeSiren})
+        for (auto write : {writeMainTheme, writeDesert, writePoliceStation, writeYard, writeCastle,
+                           writeVilla, writeLaunch, writeArrival, writeBarLoop, writeLost, writeSiren})
             write(dir);
-    } catch (const std::exception& e) {
+    } catch (const std::exception &e) {
         std::cerr << "mediagen: " << e.what() << "\n";
         return 1;
     }

@@ -7,74 +7,81 @@ using namespace score;
 
 namespace {
 
-const char* kTune =  // A: a question that ends on the dominant
+const char *kTune = // A: a question that ends on the dominant
     "rh a4q d5q | e5q. f5e e5q d5q | d5h. rq | rq c5e d5e e5q g5q | f5h. e5e f5e | g5q. f5e d5h |"
     "e5q. c#5e e5q a5q | a5h. rq";
-const char* kTuneChords = "Dm | Dm | Bb | C | Dm | Gm | A | A";
+const char *kTuneChords = "Dm | Dm | Bb | C | Dm | Gm | A | A";
 
-const char* kHigh =  // B: climbs higher, the sun at noon
+const char *kHigh = // B: climbs higher, the sun at noon
     "d6h c6q bb5q | a5h. f5q | g5q. a5e g5q e5q | d5h. rq | d6q. c6e bb5q f5q | a5q. bb5e a5q c6q |"
     "bb5q a5q g5q bb5q | a5w";
-const char* kHighChords = "Bb | F | C | Dm | Bb | F | Gm | A";
+const char *kHighChords = "Bb | F | C | Dm | Bb | F | Gm | A";
 
-const char* kLast = "rh a4q d5q | e5q. f5e e5q d5q | f5q e5q d5h | c#5h. e5q | d5w~ | d5h. rq";
-const char* kLastChords = "Dm | Dm | Bb | A | Dm | Dm";
+const char *kLast = "rh a4q d5q | e5q. f5e e5q d5q | f5q e5q d5h | c#5h. e5q | d5w~ | d5h. rq";
+const char *kLastChords = "Dm | Dm | Bb | A | Dm | Dm";
 
-}  // namespace
+} // namespace
 
-void writeDesert(const std::string& dir) {
+void writeDesert(const std::string &dir) {
     Song s("Hudba7.mid", "Zur ev Edivu - the crash site", 76, 4);
-    Part& flute = s.part("Pan flute", 0, 75, 127, 56, 90);
-    Part& echo = s.part("Pan flute echo", 1, 75, 86, 96, 110);
-    Part& pad = s.part("Warm pad", 2, 89, 106, 64, 80, 40);
-    Part& bassPart = s.part("Fretless bass", 3, 35, 122, 64, 40);
-    Part& kalimba = s.part("Kalimba", 4, 108, 100, 84, 70);
-    Part& kit = s.part("Hand drums", kDrumChannel, 0, 106, 64, 60);
+    Part &flute = s.part("Pan flute", 0, 75, 127, 56, 90);
+    Part &echo = s.part("Pan flute echo", 1, 75, 86, 96, 110);
+    Part &pad = s.part("Warm pad", 2, 89, 106, 64, 80, 40);
+    Part &bassPart = s.part("Fretless bass", 3, 35, 122, 64, 40);
+    Part &kalimba = s.part("Kalimba", 4, 108, 100, 84, 70);
+    Part &kit = s.part("Hand drums", kDrumChannel, 0, 106, 64, 60);
     flute.gate = echo.gate = 92;
     pad.gate = bassPart.gate = 100;
     using namespace gm;
 
     // The flute's echo comes back a dotted eighth later, softer, from the other side.
-    auto sing = [&](double at, const char* line, int velocity) {
+    auto sing = [&](double at, const char *line, int velocity) {
         melody(flute, s, at, line, velocity);
         melody(echo, s, at + 0.1875, line, velocity - 34);
     };
 
-    {  // Intro, bars 0-3: heat haze.
+    { // Intro, bars 0-3: heat haze.
         const auto ch = chords(s, 0, "Dm | Dm | Bb/D | Dm");
         comp(pad, s, ch, "x---", 50, 62);
         bass(bassPart, s, ch, "R---|R---|R---|R-5-", 33, 70);
         arpeggio(kalimba, s, ch, "1...3...|..5.4...|1...3...|2.3.5...", 62, 60);
         drums(kit, s, 0, 4, {{Triangle, "o...............|"}, {Maracas, "o.g.o.g.o.g.o.g."}}, 70);
     }
-    {  // A, bars 4-11.
+    { // A, bars 4-11.
         sing(4, kTune, 96);
         const auto ch = chords(s, 4, kTuneChords);
         comp(pad, s, ch, "x---", 50, 60);
         bass(bassPart, s, ch, "R---|R-5-", 33, 78);
         drums(kit, s, 4, 8,
-              {{LowConga, "x.........x.....|x.........x..o.."}, {OpenConga, "......o.....o.o."},
-               {Maracas, "o.g.o.g.o.g.o.g."}, {Triangle, "o...............|................"}},
+              {{LowConga, "x.........x.....|x.........x..o.."},
+               {OpenConga, "......o.....o.o."},
+               {Maracas, "o.g.o.g.o.g.o.g."},
+               {Triangle, "o...............|................"}},
               72);
     }
-    {  // B, bars 12-19.
+    { // B, bars 12-19.
         sing(12, kHigh, 100);
         const auto ch = chords(s, 12, kHighChords);
         comp(pad, s, ch, "x---", 52, 66);
         bass(bassPart, s, ch, "R--5|R---", 33, 82);
         arpeggio(kalimba, s, ch, "1.3.5...|..4.3.1.", 62, 58);
         drums(kit, s, 12, 8,
-              {{LowConga, "x.........x.....|x.....x...x..o.."}, {OpenConga, "......o.....o.o."},
-               {HighBongo, "..g...g...g...gg"}, {Maracas, "o.g.o.g.o.g.o.g."}},
+              {{LowConga, "x.........x.....|x.....x...x..o.."},
+               {OpenConga, "......o.....o.o."},
+               {HighBongo, "..g...g...g...gg"},
+               {Maracas, "o.g.o.g.o.g.o.g."}},
               76);
     }
-    {  // The tune once more, then the flute's last note fades with the pad.
+    { // The tune once more, then the flute's last note fades with the pad.
         sing(20, kLast, 92);
         const auto ch = chords(s, 20, kLastChords);
         comp(pad, s, ch, "x---", 50, 58);
         bass(bassPart, s, ch, "R---|R---|R---|R---|R---|R---", 33, 74);
         arpeggio(kalimba, s, ch, "1...3...|........|1...3...|........|1.3.5.8.|........", 62, 54);
-        drums(kit, s, 20, 4, {{LowConga, "x.........x....."}, {OpenConga, "......o.....o..."}, {Maracas, "o.g.o.g.o.g.o.g."}}, 64);
+        drums(
+            kit, s, 20, 4,
+            {{LowConga, "x.........x....."}, {OpenConga, "......o.....o..."}, {Maracas, "o.g.o.g.o.g.o.g."}},
+            64);
         drums(kit, s, 24, 1, {{Triangle, "o..............."}, {Maracas, "o.g.o.g.g......."}}, 56);
         s.ritardando(24, 26, 64);
     }

@@ -8,36 +8,36 @@ using namespace score;
 
 namespace {
 
-const char* kSong =  // A: harmonica
+const char *kSong = // A: harmonica
     "a4q c5q e5q | a5h g5q | f5q. e5e d5q | a4h. | b4q d5q g5q | g5h f5q | e5q. d5e c5q | b4h. |"
     "a4q c5q e5q | a5h b5q | c6q. b5e a5q | f5h. | a5q. g5e f5q | e5q d5q g#4q | a4h. | rh.";
-const char* kSongChords = "Am | Am | Dm | Dm | G | G | C | E7 | Am | Am | Dm | Dm | F | E7 | Am | Am";
+const char *kSongChords = "Am | Am | Dm | Dm | G | G | C | E7 | Am | Am | Dm | Dm | F | E7 | Am | Am";
 
-const char* kMemory =  // B: accordion
+const char *kMemory = // B: accordion
     "g5q. e5e c5q | b4q e5q g5q | a5h c6q | g5h. | f5q. e5e d5q | b4q d5q f5q | e5q. d5e c5q | c5h. |"
     "c6q. a5e f5q | e5h g5q | f5q. e5e d5q | c5h e5q | d5q f5q a5q | g#5h e5q | a5h. | g#4q b4q d5q";
-const char* kMemoryChords = "C | Em | F | C | Dm | G7 | C | C | F | C | Dm | Am | Dm | E7 | Am | E7";
+const char *kMemoryChords = "C | Em | F | C | Dm | G7 | C | C | F | C | Dm | Am | Dm | E7 | Am | E7";
 // The harmonica's sighs under the second half of B.
-const char* kSighs = "rh. | rh. | rh. | rh. | rh. | rh. | rh. | rh. |"
+const char *kSighs = "rh. | rh. | rh. | rh. | rh. | rh. | rh. | rh. |"
                      "rh a5q | g5h. | rh f5q | e5h. | rh a5q | g#5h. | rh c6q | b5h.";
 
-}  // namespace
+} // namespace
 
-void writeYard(const std::string& dir) {
+void writeYard(const std::string &dir) {
     Song s("Hudba10.mid", "Zur ev Edivu - the yard", 104, 3);
-    Part& harmonica = s.part("Harmonica", 0, 22, 127, 58, 55);
-    Part& accordion = s.part("Accordion", 1, 21, 124, 74, 50);
-    Part& squeeze = s.part("Accordion chords", 2, 21, 98, 80, 50);
-    Part& guitar = s.part("Nylon guitar", 3, 24, 127, 44, 40);
-    Part& bassPart = s.part("Acoustic bass", 4, 32, 127, 62, 30);
-    Part& kit = s.part("Brushes", kDrumChannel, 40, 104, 64, 40);
+    Part &harmonica = s.part("Harmonica", 0, 22, 127, 58, 55);
+    Part &accordion = s.part("Accordion", 1, 21, 124, 74, 50);
+    Part &squeeze = s.part("Accordion chords", 2, 21, 98, 80, 50);
+    Part &guitar = s.part("Nylon guitar", 3, 24, 127, 44, 40);
+    Part &bassPart = s.part("Acoustic bass", 4, 32, 127, 62, 30);
+    Part &kit = s.part("Brushes", kDrumChannel, 40, 104, 64, 40);
     harmonica.gate = accordion.gate = 90;
     squeeze.gate = 100;
     using namespace gm;
     const int kSwirl = 40;
-    const char* kWaltz = "R..|5..";
+    const char *kWaltz = "R..|5..";
 
-    {  // Intro, bars 0-3: the accordion alone, oom-pah-pah.
+    { // Intro, bars 0-3: the accordion alone, oom-pah-pah.
         const auto ch = chords(s, 0, "Am | Dm | E7 | Am");
         bass(bassPart, s, ch, kWaltz, 33, 76);
         comp(squeeze, s, ch, ".xx", 57, 76);
@@ -54,7 +54,7 @@ void writeYard(const std::string& dir) {
         }
     };
     verse(4, false);
-    {  // B, bars 20-35.
+    { // B, bars 20-35.
         melody(accordion, s, 20, kMemory, 98);
         melody(harmonica, s, 20, kSighs, 64);
         const auto ch = chords(s, 20, kMemoryChords);
@@ -63,7 +63,7 @@ void writeYard(const std::string& dir) {
         drums(kit, s, 20, 16, {{PedalHat, ".oo"}, {kSwirl, "o..|o..|o..|x.."}, {Kick, "g.."}}, 66);
     }
     verse(36, true);
-    {  // Tag, bars 52-55: the tune gives up on the tonic and fades.
+    { // Tag, bars 52-55: the tune gives up on the tonic and fades.
         melody(harmonica, s, 52, "d5q f5q a5q | g#5h. | a5h.~ | a5h.", 80);
         const auto ch = chords(s, 52, "Dm | E7 | Am | Am");
         bass(bassPart, s, ch, "R..|5..|R--|R--", 33, 76);

@@ -13,7 +13,7 @@
 namespace score {
 namespace {
 
-[[noreturn]] void fail(const std::string& where, const std::string& what) {
+[[noreturn]] void fail(const std::string &where, const std::string &what) {
     throw std::runtime_error(where + ": " + what);
 }
 
@@ -34,11 +34,14 @@ std::vector<std::string_view> words(std::string_view text) {
     std::vector<std::string_view> out;
     size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+            ++i;
         size_t j = i;
-        if (j < text.size() && text[j] == '|') ++j;
+        if (j < text.size() && text[j] == '|')
+            ++j;
         else
-            while (j < text.size() && !std::isspace(static_cast<unsigned char>(text[j])) && text[j] != '|') ++j;
+            while (j < text.size() && !std::isspace(static_cast<unsigned char>(text[j])) && text[j] != '|')
+                ++j;
         if (j > i) out.push_back(text.substr(i, j - i));
         i = j;
     }
@@ -62,18 +65,19 @@ int velocityAt(int base, int tick, int barStart, int barTicks) {
 }
 
 int pitchClass(char letter) {
-    static const int pcs[] = {9, 11, 0, 2, 4, 5, 7};  // a b c d e f g
+    static const int pcs[] = {9, 11, 0, 2, 4, 5, 7}; // a b c d e f g
     return pcs[std::tolower(static_cast<unsigned char>(letter)) - 'a'];
 }
 
 // One key like "c#4" or "bb3", read from text[i...]; i moves past it.
-int parseKey(std::string_view text, size_t& i, const std::string& where) {
+int parseKey(std::string_view text, size_t &i, const std::string &where) {
     if (i >= text.size() || text[i] < 'a' || text[i] > 'g') fail(where, "expected a note name");
     int pc = pitchClass(text[i++]);
     if (i < text.size() && text[i] == '#') {
         ++pc;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == 'b' && std::isdigit(static_cast<unsigned char>(text[i + 1]))) {
+    } else if (i + 1 < text.size() && text[i] == 'b' &&
+               std::isdigit(static_cast<unsigned char>(text[i + 1]))) {
         --pc;
         ++i;
     }
@@ -82,26 +86,39 @@ int parseKey(std::string_view text, size_t& i, const std::string& where) {
     return 12 * (octave + 1) + pc;
 }
 
-std::vector<int> chordTones(std::string_view quality, const std::string& where) {
+std::vector<int> chordTones(std::string_view quality, const std::string &where) {
     static const std::map<std::string_view, std::vector<int>> table = {
-        {"", {0, 4, 7}},          {"m", {0, 3, 7}},          {"7", {0, 4, 7, 10}},
-        {"m7", {0, 3, 7, 10}},    {"maj7", {0, 4, 7, 11}},   {"m7b5", {0, 3, 6, 10}},
-        {"dim", {0, 3, 6}},       {"dim7", {0, 3, 6, 9}},    {"6", {0, 4, 7, 9}},
-        {"m6", {0, 3, 7, 9}},     {"sus4", {0, 5, 7}},       {"9", {0, 4, 7, 10, 14}},
-        {"7b9", {0, 4, 7, 10, 13}}, {"aug", {0, 4, 8}},      {"5", {0, 7}},
-        {"add9", {0, 4, 7, 14}},  {"m9", {0, 3, 7, 10, 14}},
+        {"", {0, 4, 7}},
+        {"m", {0, 3, 7}},
+        {"7", {0, 4, 7, 10}},
+        {"m7", {0, 3, 7, 10}},
+        {"maj7", {0, 4, 7, 11}},
+        {"m7b5", {0, 3, 6, 10}},
+        {"dim", {0, 3, 6}},
+        {"dim7", {0, 3, 6, 9}},
+        {"6", {0, 4, 7, 9}},
+        {"m6", {0, 3, 7, 9}},
+        {"sus4", {0, 5, 7}},
+        {"9", {0, 4, 7, 10, 14}},
+        {"7b9", {0, 4, 7, 10, 13}},
+        {"aug", {0, 4, 8}},
+        {"5", {0, 7}},
+        {"add9", {0, 4, 7, 14}},
+        {"m9", {0, 3, 7, 10, 14}},
     };
     auto it = table.find(quality);
     if (it == table.end()) fail(where, "unknown chord quality '" + std::string(quality) + "'");
     return it->second;
 }
 
-Chord parseChord(std::string_view sym, const std::string& where) {
+Chord parseChord(std::string_view sym, const std::string &where) {
     if (sym.empty() || sym[0] < 'A' || sym[0] > 'G') fail(where, "bad chord '" + std::string(sym) + "'");
-    auto readRoot = [&](std::string_view s, size_t& i) {
+    auto readRoot = [&](std::string_view s, size_t &i) {
         int pc = pitchClass(s[i++]);
-        if (i < s.size() && s[i] == '#') ++pc, ++i;
-        else if (i < s.size() && s[i] == 'b') --pc, ++i;
+        if (i < s.size() && s[i] == '#')
+            ++pc, ++i;
+        else if (i < s.size() && s[i] == 'b')
+            --pc, ++i;
         return (pc + 12) % 12;
     };
     Chord c{};
@@ -120,16 +137,17 @@ Chord parseChord(std::string_view sym, const std::string& where) {
 
 int lowestAtOrAbove(int pc, int low) {
     int key = low;
-    while (((key % 12) + 12) % 12 != pc) ++key;
+    while (((key % 12) + 12) % 12 != pc)
+        ++key;
     return key;
 }
 
 // A close voicing of the chord with the lowest key at or above `low`, picked so that the
 // voices move as little as possible from `previous`.
-std::vector<int> voicing(const Chord& chord, int low, const std::vector<int>& previous) {
+std::vector<int> voicing(const Chord &chord, int low, const std::vector<int> &previous) {
     std::vector<int> pcs;
     for (int t : chord.tones) {
-        if (chord.tones.size() > 4 && t == 7) continue;  // ninth chords drop their fifth
+        if (chord.tones.size() > 4 && t == 7) continue; // ninth chords drop their fifth
         pcs.push_back((chord.root + t) % 12);
     }
     std::vector<int> best;
@@ -145,13 +163,17 @@ std::vector<int> voicing(const Chord& chord, int low, const std::vector<int>& pr
             }
             long cost = 0;
             if (previous.size() == keys.size()) {
-                for (size_t k = 0; k < keys.size(); ++k) cost += std::abs(keys[k] - previous[k]);
+                for (size_t k = 0; k < keys.size(); ++k)
+                    cost += std::abs(keys[k] - previous[k]);
             } else {
                 double mean = 0;
-                for (int k : keys) mean += k;
-                cost = long(std::abs(mean / double(keys.size()) - (previous.empty() ? low + 7 : previous[0] + 4)) * 4);
+                for (int k : keys)
+                    mean += k;
+                cost = long(
+                    std::abs(mean / double(keys.size()) - (previous.empty() ? low + 7 : previous[0] + 4)) *
+                    4);
             }
-            cost += std::max(0, keys.back() - (low + 16)) * 3;  // keep the top from drifting up
+            cost += std::max(0, keys.back() - (low + 16)) * 3; // keep the top from drifting up
             if (bestCost < 0 || cost < bestCost) bestCost = cost, best = keys;
         }
     }
@@ -164,8 +186,8 @@ struct Step {
 };
 
 // Lays the pattern over the whole span of the chords, bar by bar, cycling through its bars.
-std::vector<Step> steps(const Song& song, const std::vector<Chord>& chords, std::string_view pattern,
-                        const std::string& where) {
+std::vector<Step> steps(const Song &song, const std::vector<Chord> &chords, std::string_view pattern,
+                        const std::string &where) {
     std::vector<Step> out;
     if (chords.empty()) return out;
     const auto bars = split(pattern, '|');
@@ -177,31 +199,35 @@ std::vector<Step> steps(const Song& song, const std::vector<Chord>& chords, std:
         std::string cells;
         for (char ch : bars[index % bars.size()])
             if (!std::isspace(static_cast<unsigned char>(ch))) cells += ch;
-        if (cells.empty()) cells = ".";  // an empty group is a bar of rest
-        if (bt % int(cells.size()) != 0)
-            fail(where, "pattern bar '" + cells + "' does not divide the bar");
+        if (cells.empty()) cells = "."; // an empty group is a bar of rest
+        if (bt % int(cells.size()) != 0) fail(where, "pattern bar '" + cells + "' does not divide the bar");
         const int len = bt / int(cells.size());
-        for (size_t k = 0; k < cells.size(); ++k) out.push_back({barStart + int(k) * len, len, cells[k]});
+        for (size_t k = 0; k < cells.size(); ++k)
+            out.push_back({barStart + int(k) * len, len, cells[k]});
     }
     return out;
 }
 
-const Chord* chordAt(const std::vector<Chord>& chords, int tick) {
-    for (const auto& c : chords)
+const Chord *chordAt(const std::vector<Chord> &chords, int tick) {
+    for (const auto &c : chords)
         if (tick >= c.tick && tick < c.tick + c.duration) return &c;
     return tick >= chords.back().tick ? &chords.back() : &chords.front();
 }
 
 int strength(char symbol, int velocity) {
     switch (symbol) {
-    case 'X': return velocity + 14;
-    case 'o': return velocity - 18;
-    case 'g': return velocity - 34;
-    default: return velocity;
+    case 'X':
+        return velocity + 14;
+    case 'o':
+        return velocity - 18;
+    case 'g':
+        return velocity - 34;
+    default:
+        return velocity;
     }
 }
 
-}  // namespace
+} // namespace
 
 // ---------------------------------------------------------------------------------- Song
 
@@ -210,19 +236,23 @@ Song::Song(std::string fileName, std::string title, double bpm, int beatsPerBar)
     tempos_.push_back({0, bpm});
 }
 
-int Song::at(double bar) const { return int(std::lround(bar * barTicks())); }
+int Song::at(double bar) const {
+    return int(std::lround(bar * barTicks()));
+}
 
-Part& Song::part(const std::string& name, int channel, int program, int volume, int pan, int reverb,
+Part &Song::part(const std::string &name, int channel, int program, int volume, int pan, int reverb,
                  int chorus) {
     parts_.push_back(Part{name, channel, program, volume, pan, reverb, chorus, 94, false, {}});
     return parts_.back();
 }
 
-void Song::tempo(double bar, double bpm) { tempos_.push_back({at(bar), bpm}); }
+void Song::tempo(double bar, double bpm) {
+    tempos_.push_back({at(bar), bpm});
+}
 
 double Song::bpmAt(int tick) const {
     double bpm = tempos_.front().second;
-    for (const auto& [t, b] : tempos_)
+    for (const auto &[t, b] : tempos_)
         if (t <= tick) bpm = b;
     return bpm;
 }
@@ -238,14 +268,15 @@ void Song::ritardando(double fromBar, double toBar, double toBpm) {
 
 int Song::endTick() const {
     int last = 0;
-    for (const auto& p : parts_)
-        for (const auto& n : p.notes) last = std::max(last, n.tick + n.duration);
+    for (const auto &p : parts_)
+        for (const auto &n : p.notes)
+            last = std::max(last, n.tick + n.duration);
     return (last + barTicks() - 1) / barTicks() * barTicks();
 }
 
 double Song::seconds() const {
     auto sorted = tempos_;
-    std::stable_sort(sorted.begin(), sorted.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    std::stable_sort(sorted.begin(), sorted.end(), [](auto &a, auto &b) { return a.first < b.first; });
     const int end = endTick();
     double total = 0;
     for (size_t i = 0; i < sorted.size() && sorted[i].first < end; ++i) {
@@ -264,9 +295,9 @@ int swingTick(int tick) {
     return beat + (r <= half ? r * late / half : late + (r - half) * (kTicksPerQuarter - late) / half);
 }
 
-}  // namespace
+} // namespace
 
-void Song::write(const std::string& dir) const {
+void Song::write(const std::string &dir) const {
     const double length = seconds();
     if (length < 40 || length > 120)
         fail(fileName_, "plays " + std::to_string(length) + " s, outside 40..120 s");
@@ -275,10 +306,11 @@ void Song::write(const std::string& dir) const {
     std::vector<smf::Track> tracks;
     smf::Track conductor(title_);
     conductor.timeSignature(0, beats_, 4);
-    for (const auto& [tick, bpm] : tempos_) conductor.tempo(tick, bpm);
+    for (const auto &[tick, bpm] : tempos_)
+        conductor.tempo(tick, bpm);
     tracks.push_back(std::move(conductor));
 
-    for (const auto& p : parts_) {
+    for (const auto &p : parts_) {
         smf::Track track(p.name);
         track.program(0, p.channel, p.program);
         track.control(0, p.channel, 7, p.volume);
@@ -288,7 +320,7 @@ void Song::write(const std::string& dir) const {
         track.control(0, p.channel, 93, p.chorus);
 
         std::vector<Note> notes = p.notes;
-        for (auto& n : notes) {
+        for (auto &n : notes) {
             if (n.key < 0 || n.key > 127) fail(fileName_ + "/" + p.name, "key out of range");
             if (p.swing) {
                 const int stop = swingTick(n.tick + n.duration);
@@ -299,18 +331,19 @@ void Song::write(const std::string& dir) const {
             n.duration = std::max(n.duration - cut, 1);
         }
         // A key struck again while still sounding is released first.
-        std::stable_sort(notes.begin(), notes.end(), [](const Note& a, const Note& b) { return a.tick < b.tick; });
+        std::stable_sort(notes.begin(), notes.end(),
+                         [](const Note &a, const Note &b) { return a.tick < b.tick; });
         std::map<int, size_t> sounding;
         for (size_t i = 0; i < notes.size(); ++i) {
             auto it = sounding.find(notes[i].key);
             if (it != sounding.end()) {
-                Note& prev = notes[it->second];
+                Note &prev = notes[it->second];
                 if (prev.tick + prev.duration > notes[i].tick)
                     prev.duration = std::max(1, notes[i].tick - prev.tick);
             }
             sounding[notes[i].key] = i;
         }
-        for (const auto& n : notes) {
+        for (const auto &n : notes) {
             if (n.duration <= 0) continue;
             track.note(n.tick, n.duration, p.channel, n.key, n.velocity);
         }
@@ -319,23 +352,23 @@ void Song::write(const std::string& dir) const {
 
     const auto bytes = smf::file(tracks, kTicksPerQuarter, end);
     std::ofstream out(dir + "/" + fileName_, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
     if (!out) fail(fileName_, "cannot write into " + dir);
 }
 
 // ------------------------------------------------------------------------------ notation
 
-void melody(Part& part, const Song& song, double bar, std::string_view line, int velocity, int transpose) {
-    static const std::map<std::string_view, int> dynamics = {
-        {"pp", 40}, {"p", 54}, {"mp", 68}, {"mf", 82}, {"f", 96}, {"ff", 110}};
+void melody(Part &part, const Song &song, double bar, std::string_view line, int velocity, int transpose) {
+    static const std::map<std::string_view, int> dynamics = {{"pp", 40}, {"p", 54}, {"mp", 68},
+                                                             {"mf", 82}, {"f", 96}, {"ff", 110}};
     const int start = song.at(bar), bt = song.barTicks();
     int t = start, length = kTicksPerQuarter, barNo = 1;
-    std::vector<size_t> tied;  // notes that go on into the next token
+    std::vector<size_t> tied; // notes that go on into the next token
     for (std::string_view tok : words(line)) {
-        const std::string where = song.fileName() + "/" + part.name + " bar " + std::to_string(int(bar) + barNo) +
-                                  " '" + std::string(tok) + "'";
+        const std::string where = song.fileName() + "/" + part.name + " bar " +
+                                  std::to_string(int(bar) + barNo) + " '" + std::string(tok) + "'";
         if (tok == "|") {
-            if (t == start && barNo == 1) continue;  // a leading bar line
+            if (t == start && barNo == 1) continue; // a leading bar line
             if ((t - start) != (barNo * bt)) fail(where, "bar does not add up");
             ++barNo;
             continue;
@@ -350,7 +383,8 @@ void melody(Part& part, const Song& song, double bar, std::string_view line, int
             i = 1;
         } else if (tok[0] == '[') {
             ++i;
-            while (i < tok.size() && tok[i] != ']') keys.push_back(parseKey(tok, i, where) + transpose);
+            while (i < tok.size() && tok[i] != ']')
+                keys.push_back(parseKey(tok, i, where) + transpose);
             if (i >= tok.size()) fail(where, "unclosed [");
             ++i;
         } else {
@@ -358,17 +392,24 @@ void melody(Part& part, const Song& song, double bar, std::string_view line, int
         }
         if (i < tok.size() && std::string_view("whqes").find(tok[i]) != std::string_view::npos) {
             const char c = tok[i++];
-            length = c == 'w' ? 4 * kTicksPerQuarter : c == 'h' ? 2 * kTicksPerQuarter
-                   : c == 'q' ? kTicksPerQuarter : c == 'e' ? kTicksPerQuarter / 2 : kTicksPerQuarter / 4;
+            length = c == 'w'   ? 4 * kTicksPerQuarter
+                     : c == 'h' ? 2 * kTicksPerQuarter
+                     : c == 'q' ? kTicksPerQuarter
+                     : c == 'e' ? kTicksPerQuarter / 2
+                                : kTicksPerQuarter / 4;
             if (i < tok.size() && tok[i] == 't') length = length * 2 / 3, ++i;
             int add = length / 2;
-            while (i < tok.size() && tok[i] == '.') length += add, add /= 2, ++i;
+            while (i < tok.size() && tok[i] == '.')
+                length += add, add /= 2, ++i;
         }
         bool tie = false, accent = false;
         for (; i < tok.size(); ++i) {
-            if (tok[i] == '~') tie = true;
-            else if (tok[i] == '>') accent = true;
-            else fail(where, "unexpected character");
+            if (tok[i] == '~')
+                tie = true;
+            else if (tok[i] == '>')
+                accent = true;
+            else
+                fail(where, "unexpected character");
         }
         std::vector<size_t> nowTied;
         for (int key : keys) {
@@ -392,7 +433,7 @@ void melody(Part& part, const Song& song, double bar, std::string_view line, int
              "line does not end on a bar line");
 }
 
-std::vector<Chord> chords(const Song& song, double bar, std::string_view line) {
+std::vector<Chord> chords(const Song &song, double bar, std::string_view line) {
     std::vector<Chord> out;
     const int bt = song.barTicks();
     int t = song.at(bar);
@@ -417,17 +458,18 @@ std::vector<Chord> chords(const Song& song, double bar, std::string_view line) {
     return out;
 }
 
-void comp(Part& part, const Song& song, const std::vector<Chord>& chords, std::string_view pattern,
-          int low, int velocity) {
+void comp(Part &part, const Song &song, const std::vector<Chord> &chords, std::string_view pattern, int low,
+          int velocity) {
     std::vector<int> voiced;
-    const Chord* struck = nullptr;
+    const Chord *struck = nullptr;
     std::vector<size_t> ringing;
-    for (const Step& s : steps(song, chords, pattern, song.fileName() + "/" + part.name)) {
-        const Chord* c = chordAt(chords, s.tick);
+    for (const Step &s : steps(song, chords, pattern, song.fileName() + "/" + part.name)) {
+        const Chord *c = chordAt(chords, s.tick);
         char sym = s.symbol;
-        if (sym == '-' && !ringing.empty() && c != struck) sym = 'o';  // the harmony moved on
+        if (sym == '-' && !ringing.empty() && c != struck) sym = 'o'; // the harmony moved on
         if (sym == '-') {
-            for (size_t n : ringing) part.notes[n].duration += s.length;
+            for (size_t n : ringing)
+                part.notes[n].duration += s.length;
         } else if (sym == '.') {
             ringing.clear();
         } else {
@@ -446,13 +488,13 @@ void comp(Part& part, const Song& song, const std::vector<Chord>& chords, std::s
     }
 }
 
-void arpeggio(Part& part, const Song& song, const std::vector<Chord>& chords, std::string_view pattern,
+void arpeggio(Part &part, const Song &song, const std::vector<Chord> &chords, std::string_view pattern,
               int low, int velocity) {
     std::vector<int> voiced;
-    const Chord* last = nullptr;
+    const Chord *last = nullptr;
     long ringing = -1;
-    for (const Step& s : steps(song, chords, pattern, song.fileName() + "/" + part.name)) {
-        const Chord* c = chordAt(chords, s.tick);
+    for (const Step &s : steps(song, chords, pattern, song.fileName() + "/" + part.name)) {
+        const Chord *c = chordAt(chords, s.tick);
         if (c != last) voiced = voicing(*c, low, voiced), last = c;
         if (s.symbol == '-') {
             if (ringing >= 0) part.notes[size_t(ringing)].duration += s.length;
@@ -469,14 +511,14 @@ void arpeggio(Part& part, const Song& song, const std::vector<Chord>& chords, st
     }
 }
 
-void bass(Part& part, const Song& song, const std::vector<Chord>& chords, std::string_view pattern,
-          int low, int velocity) {
+void bass(Part &part, const Song &song, const std::vector<Chord> &chords, std::string_view pattern, int low,
+          int velocity) {
     const auto all = steps(song, chords, pattern, song.fileName() + "/" + part.name);
     long ringing = -1;
     int previous = low + 6;
     for (size_t i = 0; i < all.size(); ++i) {
-        const Step& s = all[i];
-        const Chord* c = chordAt(chords, s.tick);
+        const Step &s = all[i];
+        const Chord *c = chordAt(chords, s.tick);
         const int root = lowestAtOrAbove(c->root, low);
         auto tone = [&](int wanted, int fallback) {
             for (int t : c->tones)
@@ -489,19 +531,40 @@ void bass(Part& part, const Song& song, const std::vector<Chord>& chords, std::s
         case '-':
             if (ringing >= 0) part.notes[size_t(ringing)].duration += s.length;
             continue;
-        case '.': ringing = -1; continue;
-        case 'R': case '1': key = lowestAtOrAbove(c->bass, low); break;
-        case '2': key = root + 2; break;
-        case '3': key = has(3) ? root + 3 : has(4) ? root + 4 : root + 5; break;
-        case '4': key = root + 5; break;
-        case '5': key = has(6) && !has(7) ? root + 6 : has(8) ? root + 8 : root + 7; break;
-        case '6': key = tone(9, 9); break;
-        case '7': key = has(11) ? root + 11 : has(9) && !has(10) && has(6) ? root + 9 : root + 10; break;
-        case '8': key = root + 12; break;
-        case 'L': key = root - 5; break;
+        case '.':
+            ringing = -1;
+            continue;
+        case 'R':
+        case '1':
+            key = lowestAtOrAbove(c->bass, low);
+            break;
+        case '2':
+            key = root + 2;
+            break;
+        case '3':
+            key = has(3) ? root + 3 : has(4) ? root + 4 : root + 5;
+            break;
+        case '4':
+            key = root + 5;
+            break;
+        case '5':
+            key = has(6) && !has(7) ? root + 6 : has(8) ? root + 8 : root + 7;
+            break;
+        case '6':
+            key = tone(9, 9);
+            break;
+        case '7':
+            key = has(11) ? root + 11 : has(9) && !has(10) && has(6) ? root + 9 : root + 10;
+            break;
+        case '8':
+            key = root + 12;
+            break;
+        case 'L':
+            key = root - 5;
+            break;
         case 'A': {
             const int nextTick = i + 1 < all.size() ? all[i + 1].tick : s.tick + s.length;
-            const Chord* n = chordAt(chords, nextTick);
+            const Chord *n = chordAt(chords, nextTick);
             const int target = lowestAtOrAbove(n->bass, low);
             key = previous < target ? target - 1 : target + 1;
             break;
@@ -511,20 +574,22 @@ void bass(Part& part, const Song& song, const std::vector<Chord>& chords, std::s
         }
         const bool downbeat = (s.tick - chords.front().tick) % song.barTicks() == 0;
         ringing = long(part.notes.size());
-        part.notes.push_back({s.tick, s.length, key, std::clamp(velocity + (downbeat ? 6 : 0) + jitter(s.tick, key), 1, 127)});
+        part.notes.push_back(
+            {s.tick, s.length, key, std::clamp(velocity + (downbeat ? 6 : 0) + jitter(s.tick, key), 1, 127)});
         previous = key;
     }
 }
 
-void drums(Part& part, const Song& song, double bar, int bars, std::initializer_list<DrumRow> rows, int percent) {
+void drums(Part &part, const Song &song, double bar, int bars, std::initializer_list<DrumRow> rows,
+           int percent) {
     const int bt = song.barTicks(), start = song.at(bar);
-    for (const DrumRow& row : rows) {
+    for (const DrumRow &row : rows) {
         const auto groups = split(row.pattern, '|');
         for (int b = 0; b < bars; ++b) {
             std::string cells;
             for (char ch : groups[size_t(b) % groups.size()])
                 if (!std::isspace(static_cast<unsigned char>(ch))) cells += ch;
-            if (cells.empty()) continue;  // a silent bar
+            if (cells.empty()) continue; // a silent bar
             if (bt % int(cells.size()) != 0)
                 fail(song.fileName() + "/" + part.name, "drum bar '" + cells + "' does not divide the bar");
             const int len = bt / int(cells.size());
@@ -532,7 +597,8 @@ void drums(Part& part, const Song& song, double bar, int bars, std::initializer_
                 const char c = cells[k];
                 if (c == '.') continue;
                 const int base = c == 'X' ? 118 : c == 'x' ? 96 : c == 'o' ? 72 : c == 'g' ? 46 : -1;
-                if (base < 0) fail(song.fileName() + "/" + part.name, std::string("bad drum step '") + c + "'");
+                if (base < 0)
+                    fail(song.fileName() + "/" + part.name, std::string("bad drum step '") + c + "'");
                 const int tick = start + b * bt + int(k) * len;
                 const int v = base * percent / 100 + jitter(tick, row.key);
                 part.notes.push_back({tick, std::min(len, 120), row.key, std::clamp(v, 1, 127)});
@@ -541,4 +607,4 @@ void drums(Part& part, const Song& song, double bar, int bars, std::initializer_
     }
 }
 
-}  // namespace score
+} // namespace score

@@ -33,38 +33,38 @@ struct Note {
 struct Part {
     std::string name;
     int channel, program, volume, pan, reverb, chorus;
-    int gate = 94;       // percent of a note's written length that sounds (breath between notes)
-    bool swing = false;  // off-beat eighths are played late, 2:1
+    int gate = 94;      // percent of a note's written length that sounds (breath between notes)
+    bool swing = false; // off-beat eighths are played late, 2:1
     std::vector<Note> notes;
 };
 
 struct Chord {
     int tick, duration;
-    int root, bass;          // pitch classes, 0 = C
-    std::vector<int> tones;  // semitones above the root
+    int root, bass;         // pitch classes, 0 = C
+    std::vector<int> tones; // semitones above the root
 };
 
 class Song {
-public:
+  public:
     Song(std::string fileName, std::string title, double bpm, int beatsPerBar);
 
     int barTicks() const { return beats_ * kTicksPerQuarter; }
-    int at(double bar) const;  // tick at the start of a bar counted from 0
+    int at(double bar) const; // tick at the start of a bar counted from 0
 
-    Part& part(const std::string& name, int channel, int program, int volume, int pan,
-               int reverb = 40, int chorus = 0);
+    Part &part(const std::string &name, int channel, int program, int volume, int pan, int reverb = 40,
+               int chorus = 0);
     void tempo(double bar, double bpm);
     // Slows down step by step (each beat) from the tempo at fromBar to toBpm at toBar.
     void ritardando(double fromBar, double toBar, double toBpm);
 
-    int endTick() const;     // the end of the bar that holds the last note-off
-    double seconds() const;  // playing time up to endTick
-    const std::string& fileName() const { return fileName_; }
+    int endTick() const;    // the end of the bar that holds the last note-off
+    double seconds() const; // playing time up to endTick
+    const std::string &fileName() const { return fileName_; }
 
     // Writes OUTDIR/fileName; stops with an error if the piece is not 40 to 120 s long.
-    void write(const std::string& dir) const;
+    void write(const std::string &dir) const;
 
-private:
+  private:
     double bpmAt(int tick) const;
     std::string fileName_, title_;
     int beats_;
@@ -73,38 +73,38 @@ private:
 };
 
 // Adds the line from the given bar on, `transpose` semitones up (for doublings).
-void melody(Part& part, const Song& song, double bar, std::string_view line, int velocity, int transpose = 0);
-std::vector<Chord> chords(const Song& song, double bar, std::string_view line);
+void melody(Part &part, const Song &song, double bar, std::string_view line, int velocity, int transpose = 0);
+std::vector<Chord> chords(const Song &song, double bar, std::string_view line);
 
 // Block chords: X accent, x strike, o soft strike. The voicing stays close to the previous
 // chord, with its lowest key at or above `low`.
-void comp(Part& part, const Song& song, const std::vector<Chord>& chords, std::string_view pattern,
-          int low, int velocity);
+void comp(Part &part, const Song &song, const std::vector<Chord> &chords, std::string_view pattern, int low,
+          int velocity);
 // Broken chords: 1..9 pick a key of the voicing counted from its bottom (going on upward
 // by octaves).
-void arpeggio(Part& part, const Song& song, const std::vector<Chord>& chords,
-              std::string_view pattern, int low, int velocity);
+void arpeggio(Part &part, const Song &song, const std::vector<Chord> &chords, std::string_view pattern,
+              int low, int velocity);
 // Bass line by degree of the current chord: R root (or the slash bass), 2 3 4 5 6 7 8,
 // L the fifth below, A a half step leading into the next step's root.
-void bass(Part& part, const Song& song, const std::vector<Chord>& chords, std::string_view pattern,
-          int low, int velocity);
+void bass(Part &part, const Song &song, const std::vector<Chord> &chords, std::string_view pattern, int low,
+          int velocity);
 
 // Drum rows: X accent, x hit, o soft, g ghost note. `percent` scales all velocities.
 struct DrumRow {
     int key;
     std::string_view pattern;
 };
-void drums(Part& part, const Song& song, double bar, int bars, std::initializer_list<DrumRow> rows,
+void drums(Part &part, const Song &song, double bar, int bars, std::initializer_list<DrumRow> rows,
            int percent = 100);
 
 // General MIDI drum keys.
 namespace gm {
 constexpr int Kick = 36, AcousticKick = 35, SideStick = 37, Snare = 38, Clap = 39, LowFloorTom = 41,
-              ClosedHat = 42, HighFloorTom = 43, PedalHat = 44, LowTom = 45, OpenHat = 46,
-              MidTom = 47, HighTom = 50, Crash = 49, Ride = 51, RideBell = 53, Tambourine = 54,
-              Splash = 55, Cowbell = 56, Crash2 = 57, LowConga = 64, OpenConga = 63,
-              MuteConga = 62, HighBongo = 60, LowBongo = 61, Cabasa = 69, Maracas = 70,
-              Claves = 75, HighWood = 76, LowWood = 77, Triangle = 81, MuteTriangle = 80;
+              ClosedHat = 42, HighFloorTom = 43, PedalHat = 44, LowTom = 45, OpenHat = 46, MidTom = 47,
+              HighTom = 50, Crash = 49, Ride = 51, RideBell = 53, Tambourine = 54, Splash = 55, Cowbell = 56,
+              Crash2 = 57, LowConga = 64, OpenConga = 63, MuteConga = 62, HighBongo = 60, LowBongo = 61,
+              Cabasa = 69, Maracas = 70, Claves = 75, HighWood = 76, LowWood = 77, Triangle = 81,
+              MuteTriangle = 80;
 }
 
-}  // namespace score
+} // namespace score

@@ -7,16 +7,19 @@
 namespace smf {
 namespace {
 
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(uint8_t(v >> shift));
+void put32(std::vector<uint8_t> &out, uint32_t v) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(uint8_t(v >> shift));
 }
 
-void putVarLen(std::vector<uint8_t>& out, uint32_t v) {
+void putVarLen(std::vector<uint8_t> &out, uint32_t v) {
     uint8_t buf[5];
     int n = 0;
     buf[n++] = v & 0x7f;
-    while (v >>= 7) buf[n++] = uint8_t(0x80 | (v & 0x7f));
-    while (n) out.push_back(buf[--n]);
+    while (v >>= 7)
+        buf[n++] = uint8_t(0x80 | (v & 0x7f));
+    while (n)
+        out.push_back(buf[--n]);
 }
 
 uint8_t data7(int v) {
@@ -29,9 +32,9 @@ uint8_t status(int kind, int channel) {
     return uint8_t(kind | channel);
 }
 
-}  // namespace
+} // namespace
 
-Track::Track(const std::string& name) {
+Track::Track(const std::string &name) {
     std::vector<uint8_t> meta{0xff, 0x03};
     putVarLen(meta, uint32_t(name.size()));
     meta.insert(meta.end(), name.begin(), name.end());
@@ -50,7 +53,8 @@ void Track::tempo(int tick, double bpm) {
 
 void Track::timeSignature(int tick, int numerator, int denominator) {
     int log2den = 0;
-    while ((1 << log2den) < denominator) ++log2den;
+    while ((1 << log2den) < denominator)
+        ++log2den;
     add(tick, Meta, {0xff, 0x58, 0x04, data7(numerator), uint8_t(log2den), 24, 8});
 }
 
@@ -69,16 +73,17 @@ void Track::note(int tick, int duration, int channel, int key, int velocity) {
 }
 
 std::vector<uint8_t> Track::encode(int endTick) const {
-    std::vector<const Event*> sorted;
-    for (const auto& e : events_) sorted.push_back(&e);
-    std::sort(sorted.begin(), sorted.end(), [](const Event* a, const Event* b) {
+    std::vector<const Event *> sorted;
+    for (const auto &e : events_)
+        sorted.push_back(&e);
+    std::sort(sorted.begin(), sorted.end(), [](const Event *a, const Event *b) {
         if (a->tick != b->tick) return a->tick < b->tick;
         if (a->order != b->order) return a->order < b->order;
         return a->seq < b->seq;
     });
     std::vector<uint8_t> body;
     int now = 0;
-    for (const Event* e : sorted) {
+    for (const Event *e : sorted) {
         putVarLen(body, uint32_t(e->tick - now));
         body.insert(body.end(), e->bytes.begin(), e->bytes.end());
         now = e->tick;
@@ -92,17 +97,17 @@ std::vector<uint8_t> Track::encode(int endTick) const {
     return chunk;
 }
 
-std::vector<uint8_t> file(const std::vector<Track>& tracks, int ticksPerQuarter, int endTick) {
+std::vector<uint8_t> file(const std::vector<Track> &tracks, int ticksPerQuarter, int endTick) {
     std::vector<uint8_t> out{'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1};
     out.push_back(uint8_t(tracks.size() >> 8));
     out.push_back(uint8_t(tracks.size()));
     out.push_back(uint8_t(ticksPerQuarter >> 8));
     out.push_back(uint8_t(ticksPerQuarter));
-    for (const auto& t : tracks) {
+    for (const auto &t : tracks) {
         auto chunk = t.encode(endTick);
         out.insert(out.end(), chunk.begin(), chunk.end());
     }
     return out;
 }
 
-}  // namespace smf
+} // namespace smf

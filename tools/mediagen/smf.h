@@ -8,8 +8,8 @@
 namespace smf {
 
 class Track {
-public:
-    explicit Track(const std::string& name);
+  public:
+    explicit Track(const std::string &name);
 
     void tempo(int tick, double bpm);
     void timeSignature(int tick, int numerator, int denominator);
@@ -20,7 +20,7 @@ public:
     // The MTrk chunk, closed by end-of-track at endTick (or at the last event if later).
     std::vector<uint8_t> encode(int endTick) const;
 
-private:
+  private:
     // At one tick: meta events, then channel setup, then note-offs, then note-ons,
     // so a repeated key is released before it is struck again.
     enum Order { Meta, Setup, NoteOff, NoteOn };
@@ -35,6 +35,6 @@ private:
 };
 
 // A whole type 1 file: header chunk plus the tracks, all ending at endTick.
-std::vector<uint8_t> file(const std::vector<Track>& tracks, int ticksPerQuarter, int endTick);
+std::vector<uint8_t> file(const std::vector<Track> &tracks, int ticksPerQuarter, int endTick);
 
-}  // namespace smf
+} // namespace smf

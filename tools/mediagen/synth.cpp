@@ -9,7 +9,7 @@ double smoothstep(double a, double b, double x) {
     return t * t * (3 - 2 * t);
 }
 
-void Stereo::mix(const Mono& sound, size_t at, double gain, double pan) {
+void Stereo::mix(const Mono &sound, size_t at, double gain, double pan) {
     const double angle = (std::clamp(pan, -1.0, 1.0) + 1) * kPi / 4;
     const float gl = float(gain * std::cos(angle) * std::sqrt(2.0));
     const float gr = float(gain * std::sin(angle) * std::sqrt(2.0));
@@ -32,7 +32,7 @@ double polyBlep(double t, double dt) {
     }
     return 0;
 }
-}  // namespace
+} // namespace
 
 float Oscillator::saw(double freq) {
     const double dt = freq / kRate;
@@ -75,24 +75,26 @@ Reverb::Reverb(double size, double damping) : feedback_(0.7 + 0.28 * size), damp
     static const int combs[] = {1116, 1188, 1277, 1356, 1422, 1491};
     static const int passes[] = {556, 441, 341};
     for (int side = 0; side < 2; ++side) {
-        for (int c : combs) combs_[side].push_back(Line{std::vector<float>(size_t(c + 23 * side)), 0, 0});
-        for (int p : passes) passes_[side].push_back(Line{std::vector<float>(size_t(p + 23 * side)), 0, 0});
+        for (int c : combs)
+            combs_[side].push_back(Line{std::vector<float>(size_t(c + 23 * side)), 0, 0});
+        for (int p : passes)
+            passes_[side].push_back(Line{std::vector<float>(size_t(p + 23 * side)), 0, 0});
     }
 }
 
-void Reverb::process(Stereo& buffer, double wet) {
+void Reverb::process(Stereo &buffer, double wet) {
     for (size_t i = 0; i < buffer.size(); ++i) {
         const float input = 0.5f * (buffer.left[i] + buffer.right[i]) * 0.12f;
         for (int side = 0; side < 2; ++side) {
             float out = 0;
-            for (Line& c : combs_[side]) {
+            for (Line &c : combs_[side]) {
                 const float y = c.data[c.pos];
                 c.store = float(y * (1 - damping_) + c.store * damping_);
                 c.data[c.pos] = float(input + c.store * feedback_);
                 c.pos = (c.pos + 1) % c.data.size();
                 out += y;
             }
-            for (Line& p : passes_[side]) {
+            for (Line &p : passes_[side]) {
                 const float y = p.data[p.pos];
                 p.data[p.pos] = out + y * 0.5f;
                 p.pos = (p.pos + 1) % p.data.size();
@@ -103,7 +105,7 @@ void Reverb::process(Stereo& buffer, double wet) {
     }
 }
 
-Level measure(const Stereo& buffer) {
+Level measure(const Stereo &buffer) {
     double peak = 0, sum = 0;
     for (size_t i = 0; i < buffer.size(); ++i) {
         for (float v : {buffer.left[i], buffer.right[i]}) {
@@ -115,7 +117,7 @@ Level measure(const Stereo& buffer) {
     return {20 * std::log10(peak + 1e-12), 20 * std::log10(rms + 1e-12)};
 }
 
-void normalise(Stereo& buffer, double peakDb) {
+void normalise(Stereo &buffer, double peakDb) {
     const double gain = db(peakDb - measure(buffer).peakDb);
     for (size_t i = 0; i < buffer.size(); ++i) {
         buffer.left[i] = float(buffer.left[i] * gain);
@@ -123,7 +125,7 @@ void normalise(Stereo& buffer, double peakDb) {
     }
 }
 
-void fade(Stereo& buffer, double inSeconds, double outSeconds) {
+void fade(Stereo &buffer, double inSeconds, double outSeconds) {
     const size_t n = buffer.size(), in = frames(inSeconds), out = frames(outSeconds);
     for (size_t i = 0; i < n; ++i) {
         double g = 1;
@@ -134,4 +136,4 @@ void fade(Stereo& buffer, double inSeconds, double outSeconds) {
     }
 }
 
-}  // namespace synth
+} // namespace synth

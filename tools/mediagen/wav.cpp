@@ -9,21 +9,25 @@
 
 namespace {
 
-void put16(std::vector<uint8_t>& out, uint32_t v) {
+void put16(std::vector<uint8_t> &out, uint32_t v) {
     out.push_back(uint8_t(v));
     out.push_back(uint8_t(v >> 8));
 }
-void put32(std::vector<uint8_t>& out, uint32_t v) {
+void put32(std::vector<uint8_t> &out, uint32_t v) {
     put16(out, v & 0xffff);
     put16(out, v >> 16);
 }
-void tag(std::vector<uint8_t>& out, const char* fourcc) { out.insert(out.end(), fourcc, fourcc + 4); }
+void tag(std::vector<uint8_t> &out, const char *fourcc) {
+    out.insert(out.end(), fourcc, fourcc + 4);
+}
 
-int16_t sample(double v) { return int16_t(std::clamp(std::lround(v * 32767.0), -32768L, 32767L)); }
+int16_t sample(double v) {
+    return int16_t(std::clamp(std::lround(v * 32767.0), -32768L, 32767L));
+}
 
-}  // namespace
+} // namespace
 
-void writeWav(const std::string& path, const synth::Stereo& buffer, bool stereo) {
+void writeWav(const std::string &path, const synth::Stereo &buffer, bool stereo) {
     const uint32_t channels = stereo ? 2 : 1, frames = uint32_t(buffer.size());
     const uint32_t dataBytes = frames * channels * 2;
     std::vector<uint8_t> out;
@@ -32,7 +36,7 @@ void writeWav(const std::string& path, const synth::Stereo& buffer, bool stereo)
     tag(out, "WAVE");
     tag(out, "fmt ");
     put32(out, 16);
-    put16(out, 1);  // PCM
+    put16(out, 1); // PCM
     put16(out, channels);
     put32(out, synth::kRate);
     put32(out, synth::kRate * channels * 2);
@@ -49,6 +53,6 @@ void writeWav(const std::string& path, const synth::Stereo& buffer, bool stereo)
         }
     }
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(out.data()), std::streamsize(out.size()));
+    file.write(reinterpret_cast<const char *>(out.data()), std::streamsize(out.size()));
     if (!file) throw std::runtime_error("cannot write " + path);
 }

@@ -6,4 +6,4 @@
 
 // Writes the buffer (both sides, or their average when `stereo` is false). Samples are
 // rounded and limited to the 16-bit range; the caller keeps them below full scale.
-void writeWav(const std::string& path, const synth::Stereo& buffer, bool stereo);
+void writeWav(const std::string &path, const synth::Stereo &buffer, bool stereo);
