@@ -29,6 +29,20 @@ struct ConversationLayout {
     QColor lineColour; // of the line label's text
 };
 
+// Every conversation window puts its own talk, and each talk in a frame, at the same places.
+inline ConversationLayout windowLayout(const char *label, const char *button, const char *counter,
+                                       const char *timer, double points, const QColor &colour) {
+    return {
+        label,  button, counter, timer, {360, 360, 3375, 975}, {1680, 1440, 975, 255}, {3360, 1080, 495, 135},
+        points, colour};
+}
+inline ConversationLayout frameLayout(const char *label, const char *button, const char *counter,
+                                      const char *timer, double points, const QColor &colour) {
+    return {
+        label,  button, counter, timer, {240, 240, 3375, 975}, {1560, 1440, 975, 255}, {2880, 840, 495, 375},
+        points, colour};
+}
+
 class ConversationPlayer : public QObject {
     Q_OBJECT
   public:

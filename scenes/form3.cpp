@@ -8,16 +8,7 @@ const QColor kBlue(0, 0, 255);
 }
 
 Form3::Form3() : ConversationWindow("Form3") {
-    officer_ = addPlayer(this,
-                         {"Label1",
-                          "Command1",
-                          "Label2",
-                          "Timer1",
-                          {360, 360, 3375, 975},
-                          {1680, 1440, 975, 255},
-                          {3360, 1080, 495, 135},
-                          12,
-                          kBlue},
+    officer_ = addPlayer(this, windowLayout("Label1", "Command1", "Label2", "Timer1", 12, kBlue),
                          script({
                              "Dobrý den pane policajte!",
                              "Nezdržujte, co chcete!?!",
@@ -27,16 +18,7 @@ Form3::Form3() : ConversationWindow("Form3") {
                              "Ale když viděl vykradený bazar, chtěl ho vyrabovat a nyní prosím odejděte",
                          }));
     Frame1 = addFrame("Frame1");
-    firstTalk_ = addPlayer(Frame1,
-                           {"Label4",
-                            "Command2",
-                            "Label3",
-                            "Timer2",
-                            {240, 240, 3375, 975},
-                            {1560, 1440, 975, 255},
-                            {2880, 840, 495, 375},
-                            12,
-                            kBlue},
+    firstTalk_ = addPlayer(Frame1, frameLayout("Label4", "Command2", "Label3", "Timer2", 12, kBlue),
                            script({
                                "Ahoj Bezdomovče",
                                "Nech mě být, neber mi to!",
@@ -48,16 +30,7 @@ Form3::Form3() : ConversationWindow("Form3") {
                            }));
     Frame2 = addFrame("Frame2");
     secondTalk_ = addPlayer(
-        Frame2,
-        {"Label5",
-         "Command3",
-         "Label6",
-         "Timer3",
-         {240, 240, 3375, 975},
-         {1560, 1440, 975, 255},
-         {2880, 840, 495, 375},
-         9.75,
-         kBlue},
+        Frame2, frameLayout("Label5", "Command3", "Label6", "Timer3", 9.75, kBlue),
         script({
             "Ahoj Bezdomovče, tak jsem tady mám ty věci",
             "Já chtěl oheň, tak z toho nějak udělěj oheň a pak ti to dám",

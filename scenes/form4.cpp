@@ -5,16 +5,7 @@ const QColor kGreen(0, 255, 0);
 }
 
 Form4::Form4() : ConversationWindow("Form4") {
-    guard_ = addPlayer(this,
-                       {"Label1",
-                        "Command1",
-                        "Label2",
-                        "Timer1",
-                        {360, 360, 3375, 975},
-                        {1680, 1440, 975, 255},
-                        {3360, 1080, 495, 135},
-                        9.75,
-                        kGreen},
+    guard_ = addPlayer(this, windowLayout("Label1", "Command1", "Label2", "Timer1", 9.75, kGreen),
                        script({
                            "Ahoj, ty jsi hlídač, že jo",
                            "Jo a nechtěj aď tě pustím dovnitř, jestli nemáš vstupenku, tak se od tud kliď",
@@ -27,16 +18,7 @@ Form4::Form4() : ConversationWindow("Form4") {
                            "do motorky, možná by ses dovnitř dostal",
                        }));
     Frame1 = addFrame("Frame1");
-    computer_ = addPlayer(Frame1,
-                          {"Label4",
-                           "Command2",
-                           "Label3",
-                           "Timer2",
-                           {240, 240, 3375, 975},
-                           {1560, 1440, 975, 255},
-                           {2880, 840, 495, 375},
-                           9.75,
-                           kGreen},
+    computer_ = addPlayer(Frame1, frameLayout("Label4", "Command2", "Label3", "Timer2", 9.75, kGreen),
                           script({
                               "Ty jsi počítač",
                               "ANO, SLYŠEL JSEM, ŽE JSI POMOHL HLIDACI, JSI DOBRÝ",
