@@ -258,6 +258,32 @@ QString findSoundFont() {
     return {};
 }
 
+// --- the limiter -----------------------------------------------------------------------------------
+
+void Limiter::process(float *stereo, int frames) {
+    // Holding the reduced gain for a while and letting it rise over a fifth of a second keeps it from
+    // following the waveform itself, which would only be clipping by another name.
+    constexpr int kHold = AudioEngine::kRate / 40;
+    const double rise = 1.0 - std::exp(-1.0 / (0.2 * AudioEngine::kRate));
+    for (int i = 0; i < frames; ++i) {
+        float &l = stereo[i * 2], &r = stereo[i * 2 + 1];
+        if (!std::isfinite(l)) l = 0;
+        if (!std::isfinite(r)) r = 0;
+        const double peak = std::max(std::abs(l), std::abs(r));
+        if (hold_ > 0)
+            --hold_;
+        else if (gain_ < 1.0)
+            gain_ = gain_ > 0.9999 ? 1.0 : gain_ + (1.0 - gain_) * rise;
+        if (peak * gain_ > kCeiling) {
+            gain_ = kCeiling / peak;
+            hold_ = kHold;
+        }
+        const float g = float(gain_);
+        l = std::clamp(l * g, -kCeiling, kCeiling);
+        r = std::clamp(r * g, -kCeiling, kCeiling);
+    }
+}
+
 // --- the engine ------------------------------------------------------------------------------------
 
 AudioEngine &AudioEngine::instance() {
@@ -384,8 +410,7 @@ void AudioEngine::render(float *out, int frames) {
         if (!c.playing || !c.source) continue;
         if (c.source->mixInto(out, frames) < frames) c.playing = false; // the track has ended
     }
-    for (int i = 0; i < frames * 2; ++i)
-        out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    limiter_.process(out, frames);
 }
 
 void AudioEngine::ensureDevice() {
