@@ -8,7 +8,12 @@
 #include <cmath>
 #include <cstring>
 #include <fluidsynth.h>
+#include <map>
+#include <set>
 #include <sndfile.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 AudioEngine::Output output = AudioEngine::Output::Device;
@@ -54,11 +59,269 @@ std::vector<float> resample(const std::vector<float> &in, int fromRate) {
 
 void silentLog(int, const char *, void *) {}
 
+quint32 be32(const QByteArray &d, qsizetype at) {
+    const auto *p = reinterpret_cast<const unsigned char *>(d.constData() + at);
+    return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
+}
+
+// A Standard MIDI File whose header and every track it announces lie within the file. FluidSynth
+// would otherwise wait for tracks that never come, and the channel would never fall silent.
+bool wellFormedMidi(const QByteArray &d) {
+    if (d.size() < 14 || !d.startsWith("MThd") || be32(d, 4) != 6) return false;
+    const int format = (uchar(d[8]) << 8) | uchar(d[9]);
+    const int tracks = (uchar(d[10]) << 8) | uchar(d[11]);
+    if (format > 2 || tracks < 1) return false;
+    qsizetype at = 14;
+    for (int t = 0; t < tracks; ++t) {
+        if (at + 8 > d.size() || d.mid(at, 4) != "MTrk") return false;
+        const quint32 length = be32(d, at + 4);
+        if (length > quint32(d.size() - at - 8)) return false;
+        at += 8 + qsizetype(length);
+    }
+    return true;
+}
+
+// --- the soundfont, as the music needs it -----------------------------------------------------------
+//
+// A General MIDI soundfont holds some two hundred instruments, and FluidSynth builds a sizeable
+// structure for every zone of every one of them, although the game's music plays a few dozen. So
+// the synthesizers read the soundfont through a view in which the presets no piece of music selects
+// have lost their instruments (the soundfont format ignores a preset zone without one); with dynamic
+// sample loading, only the samples of the presets the music selects are ever read.
+
+// A preset as bank * 128 + program; the drum kits are bank 128.
+using Presets = std::set<int>;
+constexpr int kDrumBank = 128;
+
+qsizetype readVarLen(const QByteArray &d, qsizetype &at, qsizetype end) {
+    qsizetype v = 0;
+    for (int i = 0; i < 4 && at < end; ++i) {
+        const uchar b = uchar(d[at++]);
+        v = (v << 7) | (b & 0x7f);
+        if (!(b & 0x80)) return v;
+    }
+    return -1;
+}
+
+// Every preset a MIDI file asks for: its program changes with the bank chosen before them (on the
+// drum channel, drum kits). Channels that never change program play the defaults, which are always
+// kept. The file is expected to be well formed (wellFormedMidi); a damaged track ends the walk.
+void addRequests(const QByteArray &d, std::set<std::pair<int, int>> &out, bool &drums) {
+    qsizetype at = 14;
+    while (at + 8 <= d.size() && d.mid(at, 4) == "MTrk") {
+        const qsizetype end = std::min<qsizetype>(d.size(), at + 8 + qsizetype(be32(d, at + 4)));
+        int bank[16] = {};
+        uchar status = 0;
+        for (at += 8; at < end;) {
+            if (readVarLen(d, at, end) < 0 || at >= end) break;
+            uchar b = uchar(d[at]);
+            if (b == 0xff || b == 0xf0 || b == 0xf7) {
+                at += b == 0xff ? 2 : 1;
+                const qsizetype length = readVarLen(d, at, end);
+                if (length < 0) break;
+                at += length;
+                continue;
+            }
+            if (b & 0x80) {
+                status = b;
+                ++at;
+            }
+            if (!(status & 0x80)) break;
+            const int kind = status & 0xf0, channel = status & 0x0f;
+            const int size = kind == 0xc0 || kind == 0xd0 ? 1 : 2;
+            if (at + size > end) break;
+            const int v1 = uchar(d[at]) & 0x7f, v2 = size > 1 ? uchar(d[at + 1]) & 0x7f : 0;
+            if (kind == 0xb0 && v1 == 0) bank[channel] = v2;
+            if (kind == 0xc0) out.insert({channel == 9 ? kDrumBank : bank[channel], v1});
+            if (kind == 0x90 && channel == 9) drums = true;
+            at += size;
+        }
+        at = end;
+    }
+}
+
+// The view: words of the soundfont file replaced while it is read (file offset, new value).
+using Patch = std::map<qint64, quint16>;
+
+class SoundFontView {
+  public:
+    explicit SoundFontView(const QString &path);
+    const QString &path() const { return path_; }
+    // Adds what a MIDI file selects; true when the view changed (synthesizers made before lack it).
+    bool addMusic(const QByteArray &midi);
+    std::shared_ptr<const Patch> patch() const;
+    int generation() const { return generation_; }
+
+  private:
+    int resolve(int bank, int program, bool drum) const;
+    void rebuild();
+
+    QString path_;
+    QByteArray phdr_, pbag_, pgen_;
+    qint64 pgenAt_ = -1;
+    Presets inFont_, used_;
+    std::shared_ptr<const Patch> patch_ = std::make_shared<Patch>();
+    int generation_ = 0;
+};
+
+quint16 le16(const QByteArray &d, qsizetype at) {
+    return quint16(uchar(d[at]) | uchar(d[at + 1]) << 8);
+}
+quint32 le32(const QByteArray &d, qsizetype at) {
+    return quint32(le16(d, at)) | quint32(le16(d, at + 2)) << 16;
+}
+
+SoundFontView::SoundFontView(const QString &path) : path_(path) {
+    // Finds the preset chunks; anything unexpected leaves the view empty, and the whole soundfont
+    // is loaded as it is.
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return;
+    const QByteArray head = f.read(12);
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "sfbk") return;
+    qint64 at = 12;
+    while (at + 12 <= f.size() && phdr_.isEmpty()) {
+        f.seek(at);
+        const QByteArray list = f.read(12);
+        if (list.size() < 12) return;
+        const qint64 size = le32(list, 4);
+        if (list.startsWith("LIST") && list.mid(8, 4) == "pdta") {
+            for (qint64 sub = at + 12; sub + 8 <= std::min(f.size(), at + 8 + size);) {
+                f.seek(sub);
+                const QByteArray hdr = f.read(8);
+                const qint64 length = le32(hdr, 4);
+                if (length > 4 * 1024 * 1024) return;
+                if (hdr.startsWith("phdr")) phdr_ = f.read(length);
+                if (hdr.startsWith("pbag")) pbag_ = f.read(length);
+                if (hdr.startsWith("pgen")) {
+                    pgenAt_ = sub + 8;
+                    pgen_ = f.read(length);
+                }
+                sub += 8 + length + (length & 1);
+            }
+            break;
+        }
+        at += 8 + size + (size & 1);
+    }
+    if (phdr_.size() < 2 * 38 || pbag_.size() < 8 || pgen_.size() < 8 || pgenAt_ < 0) phdr_.clear();
+    for (qsizetype p = 0; p + 2 * 38 <= phdr_.size(); p += 38)
+        inFont_.insert(le16(phdr_, p + 22) * 128 + le16(phdr_, p + 20));
+    // What every synthesizer selects before any music: the piano, and the standard drum kit.
+    used_ = {resolve(0, 0, false), resolve(kDrumBank, 0, true)};
+    rebuild();
+}
+
+// The preset FluidSynth falls back to when the one asked for is missing.
+int SoundFontView::resolve(int bank, int program, bool drum) const {
+    for (int p : {bank * 128 + program, drum ? kDrumBank * 128 : program, drum ? kDrumBank * 128 : 0})
+        if (inFont_.count(p)) return p;
+    return -1;
+}
+
+bool SoundFontView::addMusic(const QByteArray &midi) {
+    std::set<std::pair<int, int>> asked;
+    bool drums = false;
+    addRequests(midi, asked, drums);
+    const size_t before = used_.size();
+    for (auto [bank, program] : asked)
+        used_.insert(resolve(bank, program, bank == kDrumBank));
+    if (used_.size() == before) return false;
+    rebuild();
+    return true;
+}
+
+void SoundFontView::rebuild() {
+    auto patch = std::make_shared<Patch>();
+    const qsizetype presets = phdr_.size() / 38 - 1; // the last record only ends the list
+    for (qsizetype i = 0; i < presets; ++i) {
+        const qsizetype p = i * 38;
+        if (used_.count(le16(phdr_, p + 22) * 128 + le16(phdr_, p + 20))) continue;
+        for (qsizetype bag = le16(phdr_, p + 24); bag < le16(phdr_, p + 38 + 24); ++bag) {
+            if ((bag + 2) * 4 > pbag_.size()) return;
+            for (qsizetype gen = le16(pbag_, bag * 4); gen < le16(pbag_, bag * 4 + 4); ++gen) {
+                if ((gen + 1) * 4 > pgen_.size()) return;
+                // The zone's instrument becomes a generator that presets may not carry, and the
+                // zone is dropped as it is read.
+                if (le16(pgen_, gen * 4) == 41) patch->emplace(pgenAt_ + gen * 4, 0);
+            }
+        }
+    }
+    patch_ = std::move(patch);
+    ++generation_;
+}
+
+std::mutex viewMutex;
+std::shared_ptr<const Patch> currentPatch; // read by the file callbacks, on the audio thread too
+
+std::shared_ptr<const Patch> SoundFontView::patch() const {
+    return patch_;
+}
+
+struct ViewFile {
+    FILE *file;
+    std::shared_ptr<const Patch> patch;
+};
+
+void *viewOpen(const char *name) {
+    FILE *f = std::fopen(name, "rb");
+    if (!f) return nullptr;
+    std::lock_guard lock(viewMutex);
+    return new ViewFile{f, currentPatch};
+}
+int viewRead(void *buf, fluid_long_long_t count, void *handle) {
+    auto *v = static_cast<ViewFile *>(handle);
+    const qint64 from = std::ftell(v->file);
+    if (from < 0 || std::fread(buf, 1, size_t(count), v->file) != size_t(count)) return FLUID_FAILED;
+    if (v->patch)
+        for (auto it = v->patch->lower_bound(from - 1); it != v->patch->end() && it->first < from + count;
+             ++it)
+            for (int k = 0; k < 2; ++k)
+                if (it->first + k >= from && it->first + k < from + count)
+                    static_cast<char *>(buf)[it->first + k - from] = char(it->second >> (8 * k));
+    return FLUID_OK;
+}
+int viewSeek(void *handle, fluid_long_long_t offset, int origin) {
+    return std::fseek(static_cast<ViewFile *>(handle)->file, long(offset), origin) == 0 ? FLUID_OK
+                                                                                        : FLUID_FAILED;
+}
+fluid_long_long_t viewTell(void *handle) {
+    return std::ftell(static_cast<ViewFile *>(handle)->file);
+}
+int viewClose(void *handle) {
+    auto *v = static_cast<ViewFile *>(handle);
+    std::fclose(v->file);
+    delete v;
+    return FLUID_OK;
+}
+
+// The view of the system's soundfont, made with the first piece of music and widened by every
+// piece that selects more. All the MIDI files beside the game are read at once, so that one
+// synthesizer serves the whole game.
+SoundFontView *soundFontView() {
+    static std::unique_ptr<SoundFontView> view;
+    if (!view) {
+        const QString font = findSoundFont();
+        if (font.isEmpty()) return nullptr;
+        view = std::make_unique<SoundFontView>(font);
+        const QDir dir = QDir::current();
+        for (const QString &name : dir.entryList({"*.mid", "*.midi"}, QDir::Files)) {
+            QFile f(dir.filePath(name));
+            if (f.size() <= AudioEngine::kMaxFileBytes && f.open(QIODevice::ReadOnly)) {
+                const QByteArray midi = f.readAll();
+                if (wellFormedMidi(midi)) view->addMusic(midi);
+            }
+        }
+    }
+    return view.get();
+}
+
+// --- MIDI ------------------------------------------------------------------------------------------
+
 // FluidSynth synthesizers are costly to make (the soundfont is loaded into each), so they are kept
 // and reused: a channel that switches tracks gets a reset synthesizer, not a new one.
 struct Synth {
     fluid_settings_t *settings = nullptr;
     fluid_synth_t *synth = nullptr;
+    int generation = 0; // of the soundfont view it was made with
 };
 std::vector<Synth> &idleSynths() {
     // Outlives the engine, whose destructor empties it.
@@ -66,14 +329,27 @@ std::vector<Synth> &idleSynths() {
     return *idle;
 }
 
-bool takeSynth(Synth &s) {
-    if (!idleSynths().empty()) {
-        s = idleSynths().back();
-        idleSynths().pop_back();
+void deleteSynth(Synth &s) {
+    delete_fluid_synth(s.synth);
+    delete_fluid_settings(s.settings);
+}
+
+bool takeSynth(Synth &s, const QByteArray &midi) {
+    SoundFontView *view = soundFontView();
+    if (!view) return false;
+    view->addMusic(midi);
+    // Synthesizers made before the view last widened lack some of this music's instruments.
+    auto &idle = idleSynths();
+    for (Synth &old : idle)
+        if (old.generation != view->generation()) deleteSynth(old);
+    idle.erase(std::remove_if(idle.begin(), idle.end(),
+                              [&](const Synth &old) { return old.generation != view->generation(); }),
+               idle.end());
+    if (!idle.empty()) {
+        s = idle.back();
+        idle.pop_back();
         return true;
     }
-    const QString font = findSoundFont();
-    if (font.isEmpty()) return false;
     static bool quiet = false;
     if (!quiet) {
         for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
@@ -85,12 +361,27 @@ bool takeSynth(Synth &s) {
     fluid_settings_setnum(s.settings, "synth.gain", 0.7);
     fluid_settings_setstr(s.settings, "player.timing-source", "sample");
     fluid_settings_setint(s.settings, "synth.threadsafe-api", 0);
+    fluid_settings_setint(s.settings, "synth.dynamic-sample-loading", 1);
     s.synth = new_fluid_synth(s.settings);
-    if (!s.synth || fluid_synth_sfload(s.synth, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
+    s.generation = view->generation();
+    if (s.synth) {
+        fluid_sfloader_t *loader = new_fluid_defsfloader(s.settings);
+        fluid_sfloader_set_callbacks(loader, viewOpen, viewRead, viewSeek, viewTell, viewClose);
+        fluid_synth_add_sfloader(s.synth, loader);
+        std::lock_guard lock(viewMutex);
+        currentPatch = view->patch();
+    }
+    if (!s.synth ||
+        fluid_synth_sfload(s.synth, QFile::encodeName(view->path()).constData(), 1) == FLUID_FAILED) {
         if (s.synth) delete_fluid_synth(s.synth);
         delete_fluid_settings(s.settings);
         return false;
     }
+#ifdef __GLIBC__
+    // Reading the soundfont leaves megabytes of freed scratch memory scattered through the heap,
+    // where the C library would keep it for the life of the program: hand it back now.
+    malloc_trim(0);
+#endif
     return true;
 }
 
@@ -196,34 +487,10 @@ std::unique_ptr<AudioSource> loadWav(const QByteArray &data) {
     return std::make_unique<WavSource>(std::move(stereo));
 }
 
-namespace {
-quint32 be32(const QByteArray &d, qsizetype at) {
-    const auto *p = reinterpret_cast<const unsigned char *>(d.constData() + at);
-    return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
-}
-
-// A Standard MIDI File whose header and every track it announces lie within the file. FluidSynth
-// would otherwise wait for tracks that never come, and the channel would never fall silent.
-bool wellFormedMidi(const QByteArray &d) {
-    if (d.size() < 14 || !d.startsWith("MThd") || be32(d, 4) != 6) return false;
-    const int format = (uchar(d[8]) << 8) | uchar(d[9]);
-    const int tracks = (uchar(d[10]) << 8) | uchar(d[11]);
-    if (format > 2 || tracks < 1) return false;
-    qsizetype at = 14;
-    for (int t = 0; t < tracks; ++t) {
-        if (at + 8 > d.size() || d.mid(at, 4) != "MTrk") return false;
-        const quint32 length = be32(d, at + 4);
-        if (length > quint32(d.size() - at - 8)) return false;
-        at += 8 + qsizetype(length);
-    }
-    return true;
-}
-} // namespace
-
 std::unique_ptr<AudioSource> loadMidi(const QByteArray &data) {
     if (!wellFormedMidi(data)) return nullptr;
     Synth s;
-    if (!takeSynth(s)) return nullptr;
+    if (!takeSynth(s, data)) return nullptr;
     fluid_player_t *player = new_fluid_player(s.synth);
     if (!player || fluid_player_add_mem(player, data.constData(), size_t(data.size())) != FLUID_OK) {
         if (player) delete_fluid_player(player);
@@ -298,10 +565,8 @@ void AudioEngine::setOutput(Output o) {
 AudioEngine::~AudioEngine() {
     if (device_) SDL_CloseAudioDevice(device_);
     channels_.clear();
-    for (Synth &s : idleSynths()) {
-        delete_fluid_synth(s.synth);
-        delete_fluid_settings(s.settings);
-    }
+    for (Synth &s : idleSynths())
+        deleteSynth(s);
     idleSynths().clear();
 }
 
