@@ -69,6 +69,7 @@ class TestEffects : public QObject {
     void sirenPassesBelowTheMusic();
     void launchIsHeardFromItsFirstMoment();
     void limiterKeepsLoudMixesWholeAndQuietOnesUntouched();
+    void musicBeyondTheGamesOwnStillFindsItsInstruments();
 };
 
 void TestEffects::sirenPassesBelowTheMusic() {
@@ -175,6 +176,33 @@ void TestEffects::limiterKeepsLoudMixesWholeAndQuietOnesUntouched() {
     QCOMPARE(high, 1.0);
     engine.destroyChannel(a);
     engine.destroyChannel(b);
+}
+
+// The synthesizer loads only the instruments the game's music selects; a piece that asks for others
+// (a melody on a square lead, a beat on the 808 kit) must still be heard.
+void TestEffects::musicBeyondTheGamesOwnStillFindsItsInstruments() {
+    Harness h;
+    QTemporaryDir dir;
+    auto piece = [&](const char *name, int channel, int program, int key) {
+        const QByteArray track = QByteArray::fromHex("00") + char(0xc0 | channel) + char(program) +
+                                 QByteArray::fromHex("00") + char(0x90 | channel) + char(key) + char(100) +
+                                 QByteArray::fromHex("8100") + char(0x80 | channel) + char(key) + char(0) +
+                                 QByteArray::fromHex("00ff2f00");
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly)) return QString();
+        f.write(QByteArray::fromHex("4d546864000000060000000100604d54726b") +
+                QByteArray::fromHex(QByteArray::number(qlonglong(track.size()), 16).rightJustified(8, '0')) +
+                track);
+        return f.fileName();
+    };
+    AudioEngine &engine = AudioEngine::instance();
+    const int channel = engine.createChannel();
+    for (const QString &file : {piece("lead.mid", 0, 80, 72), piece("808.mid", 9, 25, 38)}) {
+        QVERIFY(engine.open(channel, file));
+        engine.play(channel);
+        QVERIFY2(renderPeak(400) > 0.01, qPrintable(file));
+    }
+    engine.destroyChannel(channel);
 }
 
 QTEST_MAIN(TestEffects)
