@@ -6,11 +6,14 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <fluidsynth.h>
 #include <map>
 #include <set>
 #include <sndfile.h>
+#include <unistd.h>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -678,19 +681,49 @@ void AudioEngine::render(float *out, int frames) {
     limiter_.process(out, frames);
 }
 
+namespace {
+// While SDL looks for a device, the sound libraries behind it write their own complaints straight to
+// the standard error (ALSA's "cannot find card '0'" and half a dozen lines more): they go nowhere.
+class SilencedStderr {
+  public:
+    SilencedStderr() {
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+        if (null >= 0) ::close(null);
+    }
+    ~SilencedStderr() {
+        std::fflush(stderr);
+        if (saved_ >= 0) {
+            dup2(saved_, STDERR_FILENO);
+            ::close(saved_);
+        }
+    }
+
+  private:
+    int saved_;
+};
+} // namespace
+
 void AudioEngine::ensureDevice() {
     if (deviceTried_ || output == Output::Offline) return;
     deviceTried_ = true;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // Ctrl-C and kill must still end the game
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-    SDL_AudioSpec want{}, have{};
-    want.freq = kRate;
-    want.format = AUDIO_F32SYS;
-    want.channels = 2;
-    want.samples = 1024;
-    want.callback = sdlCallback;
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-    if (!device_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    {
+        SilencedStderr quiet;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+            SDL_AudioSpec want{}, have{};
+            want.freq = kRate;
+            want.format = AUDIO_F32SYS;
+            want.channels = 2;
+            want.samples = 1024;
+            want.callback = sdlCallback;
+            device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+            if (!device_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        }
+    }
+    if (!device_) std::fputs("no sound device: playing without sound\n", stderr);
 }
 
 void AudioEngine::updatePause() {
