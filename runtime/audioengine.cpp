@@ -21,43 +21,6 @@
 namespace {
 AudioEngine::Output output = AudioEngine::Output::Device;
 
-// --- WAV -------------------------------------------------------------------------------------------
-
-class WavSource : public AudioSource {
-  public:
-    explicit WavSource(std::vector<float> frames) : data_(std::move(frames)) {}
-    int mixInto(float *out, int frames) override {
-        const size_t total = data_.size() / 2;
-        const int n = int(std::min<size_t>(frames, total - pos_));
-        const float *src = data_.data() + pos_ * 2;
-        for (int i = 0; i < n * 2; ++i)
-            out[i] += src[i];
-        pos_ += n;
-        return n;
-    }
-
-  private:
-    std::vector<float> data_;
-    size_t pos_ = 0;
-};
-
-// Linear resampling of interleaved stereo to the engine's rate.
-std::vector<float> resample(const std::vector<float> &in, int fromRate) {
-    if (fromRate == AudioEngine::kRate || in.empty()) return in;
-    const size_t inFrames = in.size() / 2;
-    const size_t outFrames = size_t(double(inFrames) * AudioEngine::kRate / fromRate);
-    std::vector<float> out(outFrames * 2);
-    const double step = double(fromRate) / AudioEngine::kRate;
-    for (size_t i = 0; i < outFrames; ++i) {
-        const double x = i * step;
-        const size_t a = std::min(size_t(x), inFrames - 1), b = std::min(a + 1, inFrames - 1);
-        const float f = float(x - double(a));
-        for (int c = 0; c < 2; ++c)
-            out[i * 2 + c] = in[a * 2 + c] * (1 - f) + in[b * 2 + c] * f;
-    }
-    return out;
-}
-
 // --- MIDI ------------------------------------------------------------------------------------------
 
 void silentLog(int, const char *, void *) {}
@@ -461,33 +424,101 @@ sf_count_t memTell(void *user) {
 }
 } // namespace
 
-std::unique_ptr<AudioSource> loadWav(const QByteArray &data) {
-    SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
-    MemoryFile mem{&data};
-    SF_INFO info{};
-    SNDFILE *f = sf_open_virtual(&io, SFM_READ, &info, &mem);
-    if (!f) return nullptr;
-    std::vector<float> stereo;
-    if (info.channels >= 1 && info.channels <= 16 && info.samplerate >= 1000 && info.samplerate <= 384000) {
-        // The header's length is not trusted: read until the data ends, at most ten minutes.
-        const size_t limit = size_t(info.samplerate) * 600;
-        std::vector<float> chunk(size_t(4096) * info.channels);
-        size_t frames = 0;
-        sf_count_t got;
-        while (frames < limit && (got = sf_readf_float(f, chunk.data(), 4096)) > 0) {
-            for (sf_count_t i = 0; i < got; ++i) {
-                const float l = chunk[size_t(i) * info.channels];
-                const float r = info.channels > 1 ? chunk[size_t(i) * info.channels + 1] : l;
-                stereo.push_back(std::isfinite(l) ? std::clamp(l, -1.0f, 1.0f) : 0.0f);
-                stereo.push_back(std::isfinite(r) ? std::clamp(r, -1.0f, 1.0f) : 0.0f);
-            }
-            frames += size_t(got);
-        }
-        stereo = resample(stereo, info.samplerate);
+namespace {
+// A WAV is played straight from its file's bytes and decoded as it sounds, so it costs the memory
+// of the file (the bar's loop 3.3 MB) instead of twice that as samples, and opening it costs
+// nothing but reading it. Other rates are resampled on the way (linearly), one channel is played
+// on both sides, and of more than two the first two are played.
+class WavSource : public AudioSource {
+  public:
+    explicit WavSource(const QByteArray &data) : data_(data), mem_{&data_} {}
+    ~WavSource() override {
+        if (file_) sf_close(file_);
     }
-    sf_close(f);
-    if (stereo.empty()) return nullptr;
-    return std::make_unique<WavSource>(std::move(stereo));
+    WavSource(const WavSource &) = delete;
+    WavSource &operator=(const WavSource &) = delete;
+
+    // False when nothing in the data can be played.
+    bool open() {
+        SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
+        SF_INFO info{};
+        file_ = sf_open_virtual(&io, SFM_READ, &info, &mem_);
+        if (!file_ || info.channels < 1 || info.channels > 16 || info.samplerate < 1000 ||
+            info.samplerate > 384000)
+            return false;
+        channels_ = info.channels;
+        step_ = double(info.samplerate) / AudioEngine::kRate;
+        left_ = size_t(info.samplerate) * 600; // the header's length is not trusted: ten minutes at most
+        chunk_.resize(size_t(kChunk) * size_t(channels_));
+        frames_.resize(size_t(kChunk + 1) * 2);
+        return fill();
+    }
+
+    int mixInto(float *out, int frames) override {
+        int n = 0;
+        for (; n < frames; ++n) {
+            size_t a = size_t(pos_);
+            while (a + 1 >= have_ && fill())
+                a = size_t(pos_);
+            if (a >= have_) break; // played to the end
+            const size_t b = a + 1 < have_ ? a + 1 : a;
+            const float f = float(pos_ - double(a));
+            out[n * 2] += frames_[a * 2] * (1 - f) + frames_[b * 2] * f;
+            out[n * 2 + 1] += frames_[a * 2 + 1] * (1 - f) + frames_[b * 2 + 1] * f;
+            pos_ += step_;
+        }
+        return n;
+    }
+
+  private:
+    static constexpr int kChunk = 4096;
+
+    // Decodes the next frames after the last one decoded, which stays in front of them for the
+    // interpolation across.
+    bool fill() {
+        if (ended_) return false;
+        const sf_count_t got =
+            left_ > 0 ? sf_readf_float(file_, chunk_.data(), std::min<sf_count_t>(kChunk, left_)) : 0;
+        if (got <= 0) {
+            ended_ = true;
+            return false;
+        }
+        left_ -= size_t(got);
+        size_t at = 0;
+        if (have_ > 0) {
+            frames_[0] = frames_[(have_ - 1) * 2];
+            frames_[1] = frames_[(have_ - 1) * 2 + 1];
+            pos_ -= double(have_ - 1);
+            at = 1;
+        }
+        for (sf_count_t i = 0; i < got; ++i, ++at) {
+            const float l = chunk_[size_t(i) * size_t(channels_)];
+            const float r = channels_ > 1 ? chunk_[size_t(i) * size_t(channels_) + 1] : l;
+            frames_[at * 2] = std::isfinite(l) ? std::clamp(l, -1.0f, 1.0f) : 0.0f;
+            frames_[at * 2 + 1] = std::isfinite(r) ? std::clamp(r, -1.0f, 1.0f) : 0.0f;
+        }
+        have_ = at;
+        return true;
+    }
+
+    QByteArray data_;
+    MemoryFile mem_;
+    SNDFILE *file_ = nullptr;
+    int channels_ = 0;
+    double step_ = 1;           // frames of the file per frame played
+    size_t left_ = 0;           // frames the ten-minute limit still allows
+    std::vector<float> chunk_;  // as read, every channel
+    std::vector<float> frames_; // stereo: the last frame decoded before, then the chunk
+    size_t have_ = 0;           // frames in frames_
+    double pos_ = 0;            // where playing is, in frames_
+    bool ended_ = false;
+};
+} // namespace
+
+std::unique_ptr<AudioSource> loadWav(const QByteArray &data) {
+    auto source = std::make_unique<WavSource>(data);
+    if (!source->open()) return nullptr;
+    return source;
 }
 
 std::unique_ptr<AudioSource> loadMidi(const QByteArray &data) {

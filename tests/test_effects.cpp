@@ -1,5 +1,6 @@
 // The siren and the launch as the player hears them, through the game's own mixer and against the
-// music they sound with; and the mixer's limiter, which keeps music plus siren from clipping.
+// music they sound with; the mixer's limiter, which keeps music plus siren from clipping; and the
+// engine's playing of sound files and music beyond the game's own.
 #include "support/harness.h"
 
 #include "runtime/audioengine.h"
@@ -70,6 +71,7 @@ class TestEffects : public QObject {
     void launchIsHeardFromItsFirstMoment();
     void limiterKeepsLoudMixesWholeAndQuietOnesUntouched();
     void musicBeyondTheGamesOwnStillFindsItsInstruments();
+    void soundAtAnotherRatePlaysItsLengthSmoothly();
 };
 
 void TestEffects::sirenPassesBelowTheMusic() {
@@ -202,6 +204,30 @@ void TestEffects::musicBeyondTheGamesOwnStillFindsItsInstruments() {
         engine.play(channel);
         QVERIFY2(renderPeak(400) > 0.01, qPrintable(file));
     }
+    engine.destroyChannel(channel);
+}
+
+// A sound at half the engine's rate is played as it is decoded, chunk by chunk: it lasts exactly
+// its length, and the wave runs on smoothly across the chunks.
+void TestEffects::soundAtAnotherRatePlaysItsLengthSmoothly() {
+    Harness h;
+    QTemporaryDir dir;
+    const int rate = AudioEngine::kRate / 2;
+    writeToneWav(dir.filePath("half.wav"), 3 * rate, rate, 0.5);
+    AudioEngine &engine = AudioEngine::instance();
+    const int channel = engine.createChannel();
+    QVERIFY(engine.open(channel, dir.filePath("half.wav")));
+    engine.play(channel);
+    Samples out(size_t(4 * AudioEngine::kRate) * 2);
+    engine.render(out.data(), 4 * AudioEngine::kRate);
+    int length = 0;
+    double worst = 0;
+    for (int i = 0; i < 4 * AudioEngine::kRate; ++i) {
+        if (out[i * 2] != 0) length = i + 1;
+        if (i < 6 * rate - 2) worst = std::max(worst, std::abs(out[i * 2] - 0.5 * std::sin(i * 0.05)));
+    }
+    QCOMPARE(length, 6 * rate);
+    QVERIFY2(worst < 0.002, qPrintable(QString::number(worst)));
     engine.destroyChannel(channel);
 }
 
