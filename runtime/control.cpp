@@ -1,6 +1,7 @@
 #include "runtime/control.h"
 
 #include "runtime/picture.h"
+#include "runtime/windows.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -98,6 +99,9 @@ Control *Drag::source() {
 
 Control *Drag::targetAt(QWidget *window, QPoint windowPos) {
     if (!window || !window->rect().contains(windowPos)) return nullptr;
+    // Over the message dialog, the letter or any other window lying on the game window, the item is
+    // over that window, not over the game control hidden beneath it.
+    if (Windows::topmostAt(window->mapToGlobal(windowPos)) != window) return nullptr;
     return qobject_cast<Control *>(window->childAt(windowPos));
 }
 
@@ -152,6 +156,13 @@ void Control::mouseReleaseEvent(QMouseEvent *event) {
     const bool wasPressed = pressed_;
     pressed_ = false;
     if (wasPressed && rect().contains(event->position().toPoint()) && onClick) onClick();
+}
+
+void Control::mouseDoubleClickEvent(QMouseEvent *event) {
+    // The second press of a double-click is not a second click: a player who double-clicks out of
+    // habit reads the first message, and does not walk on through whatever the first click opened.
+    event->accept();
+    pressed_ = false;
 }
 
 void Control::hideEvent(QHideEvent *) {
