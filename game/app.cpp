@@ -1,6 +1,7 @@
 #include "game/app.h"
 
 #include "runtime/control.h"
+#include "runtime/style.h"
 #include "runtime/windows.h"
 #include "shell/first.h"
 
@@ -10,6 +11,7 @@ void setupApplication() {
     QApplication::setApplicationName("Zur ev Edivu");
     QApplication::setQuitOnLastWindowClosed(false); // the window registry decides when the game ends
     registerFontSubstitutions();
+    applyGameStyle();
 }
 
 void startGame() {
