@@ -53,9 +53,9 @@ Form1::Form1() : GameWindow("Form1") {
         new PictureButton(this, "end", {2160, 5520, 975, 975}, "Exit", designFont("MS Sans Serif", 12, true));
     end->setPicture(Pictures::item("exit"));
     end->installEventFilter(this);
-    Image118 = makePicture(this, "Image118", {3360, 4680, 3120, 675}, Pictures::ui("title_banner"));
+    Image118 = makePicture(this, "Image118", {3360, 4680, 3120, 675}, Pictures::ui("title_banner_panel"));
     Image118->onMouseMove = [this] { setStatus("Logo"); };
-    Image119 = makePicture(this, "Image119", {3720, 5640, 2505, 570}, Pictures::ui("studio_logo"));
+    Image119 = makePicture(this, "Image119", {3720, 5640, 2505, 570}, Pictures::ui("studio_logo_panel"));
     Line1 = new LineControl(this, "Line1", {0, 4080}, {6720, 4080}, QColor(0, 255, 255), 6);
     Key = new LabelControl(this, "Key", {1320, 3600, 735, 255}, "0");
     Key->hide();

@@ -99,8 +99,22 @@ void CityMap::Image25_Click() {
 }
 
 Control *CityMap::addThumbnail(QWidget *entrance, const char *name) {
-    // The picture carries its own single-line border.
-    return makePicture(entrance, QString::fromLatin1(name), {0, 3600, 975, 600}, Pictures::ui("map_thumb"));
+    // The map in miniature at its own 61 x 36 pixels, never stretched, on a light mat inside a one-pixel
+    // dark border, so that it stands out on the bright streets and the dark ones alike. The mat and the
+    // picture let every click through to the thumbnail itself.
+    Control *thumb = new Control(entrance, QString::fromLatin1(name), {0, 3600, 975, 600});
+    thumb->setBorder(true);
+    auto *mat = new QWidget(thumb);
+    mat->setGeometry(1, 1, thumb->width() - 2, thumb->height() - 2);
+    QPalette pal = mat->palette();
+    pal.setColor(QPalette::Window, QColor(0xf4, 0xf4, 0xf4));
+    mat->setPalette(pal);
+    mat->setAutoFillBackground(true);
+    mat->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *picture = new Control(mat, thumb->objectName() + "_picture", {15, 15, 915, 540});
+    picture->setPicture(Pictures::ui("map_thumb"), Control::Fit::Natural);
+    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return thumb;
 }
 
 void CityMap::returnToMap(Control *areaTop) {
