@@ -1,5 +1,6 @@
 #include "game/app.h"
 
+#include "game/language.h"
 #include "game/options.h"
 #include "runtime/control.h"
 #include "runtime/scale.h"
@@ -8,6 +9,7 @@
 #include "shell/first.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 #include <cstdio>
 
@@ -53,6 +55,7 @@ int runGame(int argc, char **argv) {
     QApplication app(argc, argv);
     scaleToScreen(options);
     setupApplication();
+    installLanguage(options.lang.isEmpty() ? chooseLanguage(QLocale::system().uiLanguages()) : options.lang);
     startGame();
     return app.exec();
 }

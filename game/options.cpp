@@ -1,10 +1,10 @@
 #include "game/options.h"
 
+#include "game/language.h"
+
 #include <QCommandLineParser>
 
 namespace {
-const QStringList kLanguages = {"cs", "en"};
-
 void describe(QCommandLineParser &p) {
     p.setApplicationDescription("Zur ev Edivu, a point-and-click adventure.");
     p.addOption({"scale",
@@ -43,7 +43,7 @@ Options parseOptions(const QStringList &arguments) {
     }
     if (p.isSet("lang")) {
         o.lang = p.value("lang");
-        if (!kLanguages.contains(o.lang)) {
+        if (!isKnownLanguage(o.lang)) {
             o.error = QStringLiteral("--lang takes cs or en, not '%1'").arg(o.lang);
             return o;
         }
