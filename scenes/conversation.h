@@ -65,6 +65,7 @@ class ConversationPlayer : public QObject {
     void tick();
 
     QWidget *container() const { return container_; }
+    const QStringList &script() const { return script_; }
     int finalValue() const { return int(script_.size()); }
 
   private:

@@ -1,6 +1,7 @@
 // The player's language: the one the desktop asks for, an English translation that is complete and in
 // step with the code, and English wherever the player looks when the game runs in English.
 #include "support/harness.h"
+#include "support/translations.h"
 
 #include "game/form1.h"
 #include "game/language.h"
@@ -23,39 +24,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 namespace {
-struct Entry {
-    QString context, source, translation, type;
-};
-
-QList<Entry> readTs(const QString &path) {
-    QList<Entry> out;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return out;
-    QXmlStreamReader xml(&file);
-    QString context;
-    Entry entry;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        if (xml.name() == u"name") {
-            context = xml.readElementText();
-        } else if (xml.name() == u"source") {
-            entry = {context, xml.readElementText(), {}, {}};
-        } else if (xml.name() == u"translation") {
-            entry.type = xml.attributes().value("type").toString();
-            entry.translation = xml.readElementText();
-            out.append(entry);
-        }
-    }
-    return out;
-}
-
-QList<Entry> committedTs() {
-    return readTs(QStringLiteral(ZUR_SOURCE_DIR "/translations/zur_en.ts"));
-}
-
 // Letters that only Czech uses: an "English" text with one of them has not been translated.
 bool hasCzechLetters(const QString &text) {
     static const QRegularExpression czech(QString::fromUtf8("[áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ]"));
@@ -64,7 +34,7 @@ bool hasCzechLetters(const QString &text) {
 
 QSet<QString> statusTexts(bool english) {
     QSet<QString> out;
-    for (const Entry &e : committedTs())
+    for (const TsEntry &e : committedTs())
         if (e.context == "Status") out.insert(english ? e.translation : e.source);
     return out;
 }
@@ -119,14 +89,14 @@ void TestLanguage::desktopLanguages() {
 void TestLanguage::everyTextHasAFinishedTranslation() {
     QVERIFY(!isKnownLanguage("de"));
     QVERIFY(!isKnownLanguage(""));
-    const QList<Entry> entries = committedTs();
+    const QList<TsEntry> entries = committedTs();
     QVERIFY(entries.size() > 150);
     installLanguage("de"); // unknown: Czech stays
     QCOMPARE(currentLanguage(), QString("cs"));
     installLanguage("en");
     QCOMPARE(currentLanguage(), QString("en"));
     QStringList faults;
-    for (const Entry &e : entries) {
+    for (const TsEntry &e : entries) {
         const QString where = e.context + ": " + e.source;
         if (!e.type.isEmpty()) faults << where + " is " + e.type;
         if (e.translation.trimmed().isEmpty()) faults << where + " has no English";
@@ -139,7 +109,7 @@ void TestLanguage::everyTextHasAFinishedTranslation() {
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     installLanguage("cs");
     QCOMPARE(currentLanguage(), QString("cs"));
-    const Entry &any = entries.first();
+    const TsEntry &any = entries.first();
     QCOMPARE(QCoreApplication::translate(qPrintable(any.context), any.source.toUtf8().constData()),
              any.source);
 }
@@ -156,9 +126,9 @@ void TestLanguage::translationFileIsInStepWithTheCode() {
                                 "runtime", "game", "world", "scenes", "shell", "-ts", fresh});
     QVERIFY(lupdate.waitForFinished(120000));
     QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
-    auto keys = [](const QList<Entry> &entries) {
+    auto keys = [](const QList<TsEntry> &entries) {
         QSet<QString> out;
-        for (const Entry &e : entries)
+        for (const TsEntry &e : entries)
             out.insert(e.context + " | " + e.source);
         return out;
     };
