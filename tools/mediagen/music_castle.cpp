@@ -88,19 +88,19 @@ void writeCastle(const std::string &dir) {
               90);
     }
     { // The dance, bars 26-41: the shawm plays, the lute picks, tambourine and hand drum.
-        melody(shawm, s, 26, kDanceA, 92);
+        melody(shawm, s, 26, kDanceA, 104);
         auto ch = chords(s, 26, kDanceAChords);
-        arpeggio(lute, s, ch, "13231323", 52, 74);
+        arpeggio(lute, s, ch, "13231323", 52, 86);
         bass(drone, s, ch, "R-5-", 36, 72);
         drums(kit, s, 26, 8,
               {{Tambourine, "x.o.x.o.|x.o.x.oo"},
                {LowConga, "x..x..x.|x..x.x.."},
                {AcousticKick, "x.......|x.......|x.......|x...x..."}},
               82);
-        melody(shawm, s, 34, kDanceB, 96);
+        melody(shawm, s, 34, kDanceB, 108);
         melody(recorder, s, 34, "rw | rw | rw | rw | g5h b5h | a5h e5h | d5h f#5h | g5h. rq", 72);
         ch = chords(s, 34, kDanceBChords);
-        comp(lute, s, ch, "x.x.x.xx|x.x.xx.x", 52, 70);
+        comp(lute, s, ch, "x.x.x.xx|x.x.xx.x", 52, 80);
         bass(drone, s, ch, "R-5-|R-R-|R-5-|R-5A", 36, 74);
         drums(kit, s, 34, 7,
               {{Tambourine, "x.o.x.o.|x.o.x.ox"},

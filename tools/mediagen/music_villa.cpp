@@ -115,15 +115,15 @@ void writeVilla(const std::string &dir) {
                80);
     }
     { // Trio, bars 36-51: the bassoon in G, plucked strings and a lighter harpsichord.
-        melody(bassoon, s, 36, kTrio, 100);
+        melody(bassoon, s, 36, kTrio, 112);
         const auto ch = chords(s, 36, kTrioChords);
-        arpeggio(harpsichord, s, ch, "132323", 60, 66);
+        arpeggio(harpsichord, s, ch, "132323", 60, 80);
         comp(pizz, s, ch, ".xx", 55, 70);
         bass(bassPart, s, ch, "R..|R..|R..|R.A", 36, 88);
         melody(oboe, s, 44, "rh. | rh. | e5h. | eb5h. | d5h. | c5h. | b4h. | c#5h.", 68);
     }
     { // Bars 52-59: the harpsichord shows off; only the bass dares to keep time.
-        melody(harpsichord, s, 52, kShowOff, 92);
+        melody(harpsichord, s, 52, kShowOff, 116);
         const auto ch = chords(s, 52, kShowOffChords);
         bass(bassPart, s, ch, "R..|R..|R..|R.A", 36, 84);
         comp(pizz, s, ch, "...|...|...|.xx", 55, 60);

@@ -283,7 +283,7 @@ int Song::endTick() const {
     for (const auto &p : parts_)
         for (const auto &n : p.notes)
             last = std::max(last, n.tick + n.duration);
-    const double quietFrom = secondsTo(last) + ringOut_;
+    const double quietFrom = secondsTo(last) + kRingOut;
     int end = (last + kTicksPerQuarter - 1) / kTicksPerQuarter * kTicksPerQuarter;
     while (secondsTo(end) < quietFrom)
         end += kTicksPerQuarter;

@@ -67,13 +67,12 @@ class Song {
     // Slows down step by step (each beat) from the tempo at fromBar to toBpm at toBar.
     void ritardando(double fromBar, double toBar, double toBpm);
 
-    // The last notes are given this long to die away (release and reverb) before the track ends:
-    // the player stops a track at its end, and whatever still sounds there is cut off.
-    void ringOut(double seconds) { ringOut_ = seconds; }
     // Moves every part's volume by about this many decibels, to set the whole piece's level.
     void level(double dB) { level_ = dB; }
 
-    // The first beat that lies at least the ring-out time after the last note-off.
+    // The first beat at least kRingOut seconds after the last note-off: the player stops a track
+    // at its end, so the last notes must have died away (release and reverb) by then.
+    static constexpr double kRingOut = 3.0;
     int endTick() const;
     double seconds() const; // playing time up to endTick
     const std::string &fileName() const { return fileName_; }
@@ -92,7 +91,7 @@ class Song {
     double secondsTo(int tick) const;
     std::string fileName_, title_;
     int beats_;
-    double ringOut_ = 3.0, level_ = 0;
+    double level_ = 0;
     std::vector<std::pair<int, double>> tempos_;
     std::deque<Part> parts_;
     std::vector<Chord> harmony_;
