@@ -34,11 +34,11 @@ const char *kLamentCounter = "e5h c5h | d5h b4h | c5h a4h | b4h g#4h | a4h e5h |
 
 void writeCastle(const std::string &dir) {
     Song s("Hudba15.mid", "Zur ev Edivu - the castle ruin", 88, 4);
-    Part &recorder = s.part("Recorder", 0, 74, 100, 56, 80);
+    Part &recorder = s.part("Recorder", 0, 74, 124, 56, 80);
     Part &violin = s.part("Violin", 1, 40, 96, 74, 80);
     Part &harp = s.part("Harp", 2, 46, 88, 84, 70);
-    Part &strings = s.part("Strings", 3, 48, 76, 40, 90);
-    Part &choir = s.part("Choir", 4, 52, 80, 64, 100);
+    Part &strings = s.part("Strings", 3, 48, 58, 40, 90);
+    Part &choir = s.part("Choir", 4, 52, 96, 64, 100);
     Part &drone = s.part("Cello drone", 5, 42, 92, 60, 70);
     Part &shawm = s.part("Shawm", 6, 68, 96, 52, 70);
     Part &lute = s.part("Lute", 7, 24, 110, 80, 60);
@@ -77,7 +77,7 @@ void writeCastle(const std::string &dir) {
     { // B, bars 18-25: the lament, violin and choir, down to E major.
         melody(violin, s, 18, kLament, 94);
         const auto ch = chords(s, 18, kLamentChords);
-        comp(choir, s, ch, "x---", 55, 64);
+        comp(choir, s, ch, "x---", 55, 56);
         comp(strings, s, ch, "x-x-", 48, 54);
         arpeggio(harp, s, ch, "1.2.3.4.", 52, 58);
         melody(drone, s, 18, "a2w | g2w | f2w | e2w | a2w | g2w | f2w | e2w", 80);
@@ -117,7 +117,7 @@ void writeCastle(const std::string &dir) {
         procession(42, 4, 74);
     }
     { // B', bars 46-53: the choir sings the lament, the violin moves beneath it.
-        melody(choir, s, 46, kLament, 92);
+        melody(choir, s, 46, kLament, 116);
         melody(violin, s, 46, kLamentCounter, 82);
         const auto ch = chords(s, 46, kLamentChords);
         comp(strings, s, ch, "x---", 48, 50);
@@ -137,7 +137,7 @@ void writeCastle(const std::string &dir) {
         melody(drone, s, 54, kDrone, 78);
         const auto ch = chords(s, 54, kCallChords);
         comp(strings, s, ch, "x---", 52, 60);
-        comp(choir, s, ch, "x---", 55, 50);
+        comp(choir, s, ch, "x---", 55, 44);
         arpeggio(harp, s, ch, "12343212", 52, 66);
         procession(54, 8, 92);
     }

@@ -43,7 +43,7 @@ void writeDesert(const std::string &dir) {
     Part &echo = s.part("Pan flute echo", 1, 75, 86, 96, 110);
     Part &pad = s.part("Warm pad", 2, 89, 106, 64, 80, 40);
     Part &bassPart = s.part("Fretless bass", 3, 35, 122, 64, 40);
-    Part &kalimba = s.part("Kalimba", 4, 108, 100, 84, 70);
+    Part &kalimba = s.part("Kalimba", 4, 108, 127, 84, 70);
     Part &ocarina = s.part("Ocarina", 5, 79, 112, 46, 100);
     Part &kit = s.part("Hand drums", kDrumChannel, 0, 106, 64, 60);
     flute.gate = echo.gate = ocarina.gate = 92;
@@ -89,10 +89,10 @@ void writeDesert(const std::string &dir) {
               76);
     }
     { // C, bars 20-27: the kalimba sings in F, the flute holds long notes above it.
-        melody(kalimba, s, 20, kKalimbaSong, 92);
+        melody(kalimba, s, 20, kKalimbaSong, 108);
         melody(flute, s, 20, "rw | rw | rw | rw | a5w | g5w | f5w | e5w", 70);
         const auto ch = chords(s, 20, kKalimbaChords);
-        comp(pad, s, ch, "x---|x-x-", 50, 58);
+        comp(pad, s, ch, "x---|x-x-", 50, 44);
         bass(bassPart, s, ch, "R--5|R-5-|R--5|R-5A", 33, 80);
         drums(kit, s, 20, 8,
               {{LowConga, "x.....x...x.....|x.........x..o.."},

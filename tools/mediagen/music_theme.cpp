@@ -40,18 +40,19 @@ const char *kTrioBChords = "F | F7 | Bb | Bbm | F/C | D7 | Gm7 C7 | F";
 
 void writeMainTheme(const std::string &dir) {
     Song s("hudba8.mid", "Zur ev Edivu - main theme", 132, 4);
-    Part &trumpet = s.part("Trumpet", 0, 56, 100, 58, 40);
-    Part &xylo = s.part("Xylophone", 1, 13, 78, 84, 30);
+    Part &trumpet = s.part("Trumpet", 0, 56, 120, 58, 40);
+    Part &xylo = s.part("Xylophone", 1, 13, 127, 84, 30);
     Part &horns = s.part("Horns", 2, 60, 100, 44, 50);
-    Part &strings = s.part("Strings", 3, 48, 88, 78, 60);
+    Part &strings = s.part("Strings", 3, 48, 56, 78, 60);  // held chords, under everything
+    Part &violins = s.part("Violins", 11, 48, 72, 72, 60); // the same strings when they sing
     Part &pizz = s.part("Pizzicato", 4, 45, 96, 88, 40);
     Part &brass = s.part("Brass", 5, 61, 92, 70, 50);
-    Part &tuba = s.part("Tuba", 6, 58, 104, 64, 25);
+    Part &tuba = s.part("Tuba", 6, 58, 120, 64, 25);
     Part &timpani = s.part("Timpani", 7, 47, 100, 64, 40);
-    Part &clarinet = s.part("Clarinet", 8, 71, 104, 50, 55);
+    Part &clarinet = s.part("Clarinet", 8, 71, 127, 50, 55);
     Part &flute = s.part("Flute", 10, 73, 84, 76, 60);
     Part &kit = s.part("Drums", kDrumChannel, 0, 96, 64, 30);
-    strings.gate = pizz.gate = 100;
+    strings.gate = violins.gate = pizz.gate = 100;
     clarinet.gate = flute.gate = 92;
     using namespace gm;
 
@@ -80,7 +81,7 @@ void writeMainTheme(const std::string &dir) {
     auto verse = [&](double at, const char *ending, const char *harmony, Dress dress, int key) {
         const std::string tune = std::string(kHook) + ending;
         melody(trumpet, s, at, tune, dress == Plain ? 92 : 100, key);
-        if (dress != Plain) melody(xylo, s, at, tune, dress == Tutti ? 88 : 84, 12 + key);
+        if (dress != Plain) melody(xylo, s, at, tune, dress == Tutti ? 112 : 108, 12 + key);
         if (dress == Countered || dress == Tutti)
             melody(horns, s, at, kCounter, dress == Tutti ? 92 : 80, key);
         const auto ch = chords(s, at, harmony, key);
@@ -111,9 +112,9 @@ void writeMainTheme(const std::string &dir) {
         if (grand) {
             melody(trumpet, s, at, kBridge, 100, key);
             melody(horns, s, at, kBridge, 96, key - 12);
-            melody(strings, s, at, kBridge, 84, key + 12);
+            melody(violins, s, at, kBridge, 84, key + 12);
         } else {
-            melody(strings, s, at, kBridge, 92, key);
+            melody(violins, s, at, kBridge, 92, key);
             melody(horns, s, at, kBridge, 88, key - 12);
         }
         const auto ch = chords(s, at, kBridgeChords, key);
@@ -141,7 +142,7 @@ void writeMainTheme(const std::string &dir) {
         melody(xylo, s, at,
                "c6e g5e e5e g5e c6e g5e e6e c6e | a5e e5e c5e e5e a5e c6e e6e a6e |"
                "f6e d6e a5e f5e g5e b5e d6e g6e | e6e c6e bb5e g5e e5e g5e bb5e c6e",
-               90);
+               116);
         const auto ch = chords(s, at, "C | Am | Dm G7 | C7");
         bass(tuba, s, ch, "R.5.|R.5.|R.R.|R.5A", 36, 80);
         comp(pizz, s, ch, ".x.x", 55, 70);
@@ -150,14 +151,14 @@ void writeMainTheme(const std::string &dir) {
     }
     { // Trio, bars 40-55: the clarinet sings, then strings and flute; the drums only keep time.
         const double at = 40;
-        melody(clarinet, s, at, kTrioA, 96);
+        melody(clarinet, s, at, kTrioA, 108);
         auto ch = chords(s, at, kTrioAChords);
         bass(tuba, s, ch, "R-5-|R-5-|R-5-|R-5-|R-5-|R-5-|R-5-|R-5A", 36, 80);
         comp(strings, s, ch, "x---", 55, 52);
         comp(pizz, s, ch, ".x.x|.x.x|.x.x|.xx.", 58, 66);
         drums(kit, s, at, 8, {{Ride, "x.x.x.x."}, {Kick, "x.......|x.....x."}, {SideStick, "....x..."}}, 74);
 
-        melody(strings, s, at + 8, kTrioB, 88);
+        melody(violins, s, at + 8, kTrioB, 88);
         melody(flute, s, at + 8, kTrioB, 80, 12);
         melody(clarinet, s, at + 8,
                "c5h. rq | c5h. a4q | bb4h. f4q | f4h. f4q | f4h. f4q | d5h c5q a4q | bb4h g4h | a4h. rq", 70);
@@ -178,7 +179,7 @@ void writeMainTheme(const std::string &dir) {
         melody(xylo, s, at,
                "rw | rw | g6e bb6e d7e bb6e g6e f6e d6e bb5e | c6e e6e g6e bb6e c7q rq | rw | rw |"
                "bb6e f6e d6e bb5e d6e f6e bb6e d7e | c7e bb6e g6e e6e c6q rq",
-               92);
+               118);
         const auto ch = chords(s, at, "F | Dm | Gm7 | C7 | F | Dm | Bb | C7");
         bass(tuba, s, ch, "R.5.|R.5.|R.5.|R.5A", 36, 90);
         comp(pizz, s, ch, ".x.x", 55, 76);
@@ -212,7 +213,7 @@ void writeMainTheme(const std::string &dir) {
     { // Bars 84-87: stop-time. The band hits the downbeats, the trumpet plays the hook alone.
         const double at = 84;
         melody(trumpet, s, at, kHook, 104, 2);
-        melody(xylo, s, at, kHook, 84, 14);
+        melody(xylo, s, at, kHook, 110, 14);
         const auto ch = chords(s, at, "C | G7 | F | C", 2);
         comp(brass, s, ch, "X...|X...|X...|X..X", 57, 88);
         comp(strings, s, ch, "x...|x...|x...|x..x", 62, 76);
@@ -224,7 +225,7 @@ void writeMainTheme(const std::string &dir) {
         const double at = 88;
         const char *tag = "c5e. c5s g5q. e5e c5q | f5q a5q g5q b5q | c6q g5e g5e a5q g5q | rq b5q> c6q> rq";
         melody(trumpet, s, at, tag, 104, 2);
-        melody(xylo, s, at, tag, 88, 14);
+        melody(xylo, s, at, tag, 114, 14);
         const auto ch = chords(s, at, "C | F G | C | G7 C", 2);
         bass(tuba, s, ch, "R.5.|R.R.|R.5.|.R R.", 36, 96);
         comp(brass, s, ch, "x.x.|x.x.|x.x.|.XX.", 55, 84);
@@ -237,6 +238,6 @@ void writeMainTheme(const std::string &dir) {
         drums(kit, s, at + 3, 1, {{Kick, "..x.x..."}, {Snare, "..X.X..."}, {Crash, "....X..."}});
         s.ritardando(90, 92, 118);
     }
-    s.level(-1.2);
+    s.level(0.3);
     s.write(dir);
 }
