@@ -54,7 +54,7 @@ BarArea::BarArea(Form1 &f, QWidget *parent) : form(f) {
     Image70 = street["Image70"];
     Image71 = street["Image71"];
     Image72 = street["Image72"];
-    // The thumbnail lies over the motorbike's back wheel.
+    // The thumbnail lies above the motorbike's hotspot where the two overlap.
     Image69 = form.citymap->addThumbnail(barvstup, "Image69");
 
     barin = makeFrame(barvstup, "barin", {0, 0, 6735, 4095});
