@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs (only those missing), then configures and builds.
 # Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
+# With TARGETS="a b" in the environment only those targets (and what they need) are built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -23,4 +24,6 @@ if ((${#missing[@]})); then
 fi
 
 cmake -S . -B "$build" -G Ninja "$@" >/dev/null
-cmake --build "$build"
+targets=()
+for t in ${TARGETS:-}; do targets+=(--target "$t"); done
+cmake --build "$build" "${targets[@]}"
