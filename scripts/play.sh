@@ -7,6 +7,6 @@ TARGETS=zur-ev-edivu scripts/setup.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cd build/media
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting the game on a virtual screen (xvfb)." >&2
-  exec xvfb-run -a ../zur-ev-edivu
+  exec xvfb-run -a ../zur-ev-edivu "$@"
 fi
-exec ../zur-ev-edivu
+exec ../zur-ev-edivu "$@"
