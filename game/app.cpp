@@ -1,24 +1,61 @@
 #include "game/app.h"
 
+#include "game/language.h"
+#include "game/options.h"
 #include "runtime/control.h"
+#include "runtime/scale.h"
+#include "runtime/style.h"
 #include "runtime/windows.h"
 #include "shell/first.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QScreen>
+#include <cstdio>
 
 void setupApplication() {
     QApplication::setApplicationName("Zur ev Edivu");
     QApplication::setQuitOnLastWindowClosed(false); // the window registry decides when the game ends
     registerFontSubstitutions();
+    applyGameStyle();
 }
 
 void startGame() {
     Windows::show<first>();
 }
 
+namespace {
+QStringList rawArguments(int argc, char **argv) {
+    QStringList out;
+    for (int i = 0; i < argc; ++i)
+        out << QString::fromLocal8Bit(argv[i]);
+    return out;
+}
+
+void scaleToScreen(const Options &options) {
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QSizeF available = screen ? QSizeF(screen->availableGeometry().size()) : QSizeF();
+    if (auto factor = Scale::decide(options.scale, qEnvironmentVariableIsSet("QT_SCALE_FACTOR"), available))
+        Scale::apply(*factor);
+}
+} // namespace
+
 int runGame(int argc, char **argv) {
+    // The options are read before the windowing system is asked for anything, so that --help and a
+    // mistyped option answer even where there is no screen.
+    const Options options = parseOptions(rawArguments(argc, argv));
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "zur-ev-edivu: %s\n", qPrintable(options.error));
+        return 2;
+    }
+    if (options.help || options.version) {
+        std::fputs(qPrintable((options.help ? helpText() : versionText() + '\n')), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
+    scaleToScreen(options);
     setupApplication();
+    installLanguage(options.lang.isEmpty() ? chooseLanguage(QLocale::system().uiLanguages()) : options.lang);
     startGame();
     return app.exec();
 }

@@ -42,20 +42,20 @@ Form1::Form1() : GameWindow("Form1") {
     finale = std::make_unique<FinaleArea>(*this, villa->prezident);
 
     // The panel.
-    Command1 = new PictureButton(this, "Command1", {240, 5520, 975, 975}, "About",
+    Command1 = new PictureButton(this, "Command1", {240, 5520, 975, 975}, tr("About"),
                                  designFont("MS Sans Serif", 12, true));
     Command1->setPicture(Pictures::item("about"));
     connect(Command1, &QToolButton::clicked, this, &Form1::Command1_Click);
-    Command2 = new PictureButton(this, "Command2", {1200, 5520, 975, 975}, "INV",
+    Command2 = new PictureButton(this, "Command2", {1200, 5520, 975, 975}, tr("INV"),
                                  designFont("MS Sans Serif", 13.5, true));
     connect(Command2, &QToolButton::clicked, this, &Form1::Command2_Click);
-    end =
-        new PictureButton(this, "end", {2160, 5520, 975, 975}, "Exit", designFont("MS Sans Serif", 12, true));
+    end = new PictureButton(this, "end", {2160, 5520, 975, 975}, tr("Exit"),
+                            designFont("MS Sans Serif", 12, true));
     end->setPicture(Pictures::item("exit"));
     end->installEventFilter(this);
-    Image118 = makePicture(this, "Image118", {3360, 4680, 3120, 675}, Pictures::ui("title_banner"));
-    Image118->onMouseMove = [this] { setStatus("Logo"); };
-    Image119 = makePicture(this, "Image119", {3720, 5640, 2505, 570}, Pictures::ui("studio_logo"));
+    Image118 = makePicture(this, "Image118", {3360, 4680, 3120, 675}, Pictures::ui("title_banner_panel"));
+    Image118->onMouseMove = [this] { setStatus(QT_TRANSLATE_NOOP("Status", "Logo")); };
+    Image119 = makePicture(this, "Image119", {3720, 5640, 2505, 570}, Pictures::ui("studio_logo_panel"));
     Line1 = new LineControl(this, "Line1", {0, 4080}, {6720, 4080}, QColor(0, 255, 255), 6);
     Key = new LabelControl(this, "Key", {1320, 3600, 735, 255}, "0");
     Key->hide();
@@ -65,9 +65,9 @@ Form1::Form1() : GameWindow("Form1") {
 
     mnu_menu = new QMenu(this);
     mnu_menu->setObjectName("mnu_menu");
-    tomainmenu = mnu_menu->addAction(QString::fromUtf8("Hlavní Menu"));
+    tomainmenu = mnu_menu->addAction(tr("Hlavní Menu"));
     tomainmenu->setObjectName("tomainmenu");
-    endgamehra = mnu_menu->addAction("Konec");
+    endgamehra = mnu_menu->addAction(tr("Konec"));
     endgamehra->setObjectName("endgamehra");
     connect(tomainmenu, &QAction::triggered, this, &Form1::tomainmenu_Click);
     connect(endgamehra, &QAction::triggered, this, &Form1::endgamehra_Click);
@@ -149,8 +149,8 @@ void drawNow(QWidget *window) {
 } // namespace
 
 void Form1::Timer4_Timer() {
-    showMessage(
-        QString::fromUtf8("Prohrál jsi, to vůbec nevadí, stačí si hru zahrát znovu a pečlivě číst dialogy"));
+    showMessage(QT_TRANSLATE_NOOP(
+        "Message", "Prohrál jsi, to vůbec nevadí, stačí si hru zahrát znovu a pečlivě číst dialogy"));
     Timer4->setEnabled(false);
     // The player must see the message before everything closes: draw it now, then end.
     if (Form2 *dialog = Windows::find<Form2>()) drawNow(dialog);

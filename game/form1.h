@@ -7,6 +7,7 @@
 #include "runtime/timer.h"
 #include "runtime/windows.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 class QMenu;
@@ -29,8 +30,11 @@ class Form1 : public GameWindow {
     void Form_Load() override;
     void Form_Unload() override;
 
-    // Set hover text: the status line's caption.
-    void setStatus(const QString &text) { Label1->setCaption(text); }
+    // Set hover text: the status line's caption. The text is the Czech original, marked
+    // QT_TRANSLATE_NOOP("Status", ...) where it is written, and shown in the player's language.
+    void setStatus(const QString &text) {
+        Label1->setCaption(QCoreApplication::translate("Status", text.toUtf8().constData()));
+    }
 
     // The home scene's picture and the panel.
     Control *Image1;

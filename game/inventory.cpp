@@ -7,6 +7,8 @@
 #include "shell/form2.h"
 #include "world/villa.h"
 
+#include <QCoreApplication>
+
 namespace {
 struct ItemDef {
     Control *Inventory::*member;
@@ -24,32 +26,39 @@ struct ItemDef {
 };
 
 const ItemDef kItems[] = {
-    {&Inventory::klicek, "klicek", 240, 0, "keys", nullptr, false, true, "Key", "Jsout to klíče od loďi"},
+    {&Inventory::klicek, "klicek", 240, 0, "keys", nullptr, false, true, "Key",
+     QT_TRANSLATE_NOOP("Status", "Jsout to klíče od loďi")},
     {&Inventory::Image11, "Image11", 840, 0, "wood", nullptr, true, true, "drevo", nullptr},
     {&Inventory::cepka, "cepka", 1440, 0, "cap", nullptr, true, true, "", nullptr},
-    {&Inventory::banan, "banan", 2040, 0, "banana", nullptr, false, true, "jidlo1", "Je to obyčejný banán"},
+    {&Inventory::banan, "banan", 2040, 0, "banana", nullptr, false, true, "jidlo1",
+     QT_TRANSLATE_NOOP("Status", "Je to obyčejný banán")},
     {&Inventory::Odmerka, "Odmerka", 2640, 0, "cup", nullptr, false, true, "Odmerka", nullptr},
     {&Inventory::Pavoukva, "Pavoukva", 240, 600, "spider", nullptr, false, true, "a",
-     "Malinkatý pavouček, snaží se ti utéct"},
+     QT_TRANSLATE_NOOP("Status", "Malinkatý pavouček, snaží se ti utéct")},
     {&Inventory::Houbava, "Houbava", 840, 600, "sponge", nullptr, false, true, "Voda",
-     "je to houba, je mokrá asi deštová voda"},
-    {&Inventory::Zapalkava, "Zapalkava", 1440, 600, "match", nullptr, false, true, "fire", "Hořící zápalka"},
-    {&Inventory::c, "c", 2040, 600, "chip", nullptr, false, true, "c", "přístupový čip do Rock Baru"},
+     QT_TRANSLATE_NOOP("Status", "je to houba, je mokrá asi deštová voda")},
+    {&Inventory::Zapalkava, "Zapalkava", 1440, 600, "match", nullptr, false, true, "fire",
+     QT_TRANSLATE_NOOP("Status", "Hořící zápalka")},
+    {&Inventory::c, "c", 2040, 600, "chip", nullptr, false, true, "c",
+     QT_TRANSLATE_NOOP("Status", "přístupový čip do Rock Baru")},
     {&Inventory::notebook, "notebook", 2640, 600, "notebook", nullptr, false, false, "notebook",
-     "Notebook s podivným systémem, možná tajné materiály"},
+     QT_TRANSLATE_NOOP("Status", "Notebook s podivným systémem, možná tajné materiály")},
     {&Inventory::dopis, "dopis", 240, 1200, "letter", nullptr, false, false, "",
-     "Dopis, je na něm něco napsáno, snad by si to měl přečíst", CursorKind::Read},
-    {&Inventory::spona, "spona", 840, 1200, "clip", nullptr, false, true, "sponka", "kancelářská sponka"},
+     QT_TRANSLATE_NOOP("Status", "Dopis, je na něm něco napsáno, snad by si to měl přečíst"),
+     CursorKind::Read},
+    {&Inventory::spona, "spona", 840, 1200, "clip", nullptr, false, true, "sponka",
+     QT_TRANSLATE_NOOP("Status", "kancelářská sponka")},
     {&Inventory::klic, "klic", 1440, 1200, "golden_key", nullptr, false, true, "klic",
-     "Zlatý klíč od nějakých dveří"},
-    {&Inventory::disk, "disk", 2040, 1200, "diskette", nullptr, false, true, "game", "Disketa s nápisem Hry"},
+     QT_TRANSLATE_NOOP("Status", "Zlatý klíč od nějakých dveří")},
+    {&Inventory::disk, "disk", 2040, 1200, "diskette", nullptr, false, true, "game",
+     QT_TRANSLATE_NOOP("Status", "Disketa s nápisem Hry")},
     {&Inventory::musle, "musle", 2640, 1200, "shell", nullptr, false, true, "musle",
-     "Je to mušle a uvnitř je vorna!"},
+     QT_TRANSLATE_NOOP("Status", "Je to mušle a uvnitř je vorna!")},
     {&Inventory::vorna, "vorna", 240, 1800, "treasure", nullptr, false, true, "vorna",
-     "Vorna, která by mohla nahradit tu ztracenou prezidentovu"},
+     QT_TRANSLATE_NOOP("Status", "Vorna, která by mohla nahradit tu ztracenou prezidentovu")},
     // The lit dynamite keeps the unlit one's description.
     {&Inventory::dynam, "dynam", 840, 1680, "dynamite", "dynamite_drag", false, true, "dynam",
-     "Nezápalená výbušnina"},
+     QT_TRANSLATE_NOOP("Status", "Nezápalená výbušnina")},
     {&Inventory::benzin, "benzin", 1440, 1680, "petrol", nullptr, false, true, "benzin", nullptr},
     {&Inventory::dynambum, "dynambum", 2520, 2160, "dynamite_lit", "dynamite_lit_drag", false, false, "",
      nullptr, CursorKind::None},
@@ -88,7 +97,8 @@ Inventory::Inventory(Form1 &f) : form(f) {
     new LineControl(Frame2, "Line(2)", {0, 0}, {0, 2520}, cyan, 1);
     new LineControl(Frame2, "Line(3)", {3360, 0}, {3360, 2520}, cyan, 1);
     new LineControl(Frame2, "Line(4)", {0, 2280}, {4560, 2280}, cyan, 1);
-    Command3 = new ButtonControl(Frame2, "Command3", {1080, 2280, 1215, 255}, "OK");
+    Command3 = new ButtonControl(Frame2, "Command3", {1080, 2280, 1215, 255},
+                                 QCoreApplication::translate("Inventory", "OK"));
     QObject::connect(Command3, &QPushButton::clicked, Frame2, [this] { Command3_Click(); });
 
     for (const ItemDef &d : kItems) {
@@ -136,27 +146,30 @@ void Inventory::Command3_Click() {
 
 void Inventory::Image11_MouseMove() {
     if (Image11->Tag == "drevo" || Image11->Tag == "drivko")
-        form.setStatus(QStringLiteral("Je to nějaké dřevo, možná, že po zapálení by výborně hořelo nebo může "
-                                      "sloužit k odštípnutí nějakého předmětu"));
+        form.setStatus(QT_TRANSLATE_NOOP(
+            "Status", "Je to nějaké dřevo, možná, že po zapálení by výborně hořelo nebo může "
+                      "sloužit k odštípnutí nějakého předmětu"));
     else if (Image11->Picture() == Ohen11->Picture())
-        form.setStatus(QStringLiteral("Je to hořící dřívko, které chtěl ten bezdomovec"));
+        form.setStatus(QT_TRANSLATE_NOOP("Status", "Je to hořící dřívko, které chtěl ten bezdomovec"));
 }
 
 void Inventory::cepka_MouseMove() {
     if (cepka->Tag.isEmpty())
-        form.setStatus(QStringLiteral("Je to pravá VEX baseballová čepice, vytvořená z plátná a krytá v zadu "
-                                      "nějakou železnou destičkou"));
+        form.setStatus(QT_TRANSLATE_NOOP(
+            "Status", "Je to pravá VEX baseballová čepice, vytvořená z plátná a krytá v zadu "
+                      "nějakou železnou destičkou"));
     else if (cepka->Tag == "karta")
-        form.setStatus(QStringLiteral(
+        form.setStatus(QT_TRANSLATE_NOOP(
+            "Status",
             "Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé"));
 }
 
 void Inventory::Odmerka_MouseMove() {
     if (Odmerka->Tag == "Odmerka")
-        form.setStatus(
-            QStringLiteral("Prázdná odměrka, ale je z ní cítit nějaká hořlavina, snad by si ji měl najít"));
+        form.setStatus(QT_TRANSLATE_NOOP(
+            "Status", "Prázdná odměrka, ale je z ní cítit nějaká hořlavina, snad by si ji měl najít"));
     else if (Odmerka->Tag == "Odmerka2")
-        form.setStatus(QStringLiteral("Odměrka s poďivně zbarvenou kyselinou"));
+        form.setStatus(QT_TRANSLATE_NOOP("Status", "Odměrka s poďivně zbarvenou kyselinou"));
 }
 
 // --- item on item ----------------------------------------------------------------------------------
@@ -165,7 +178,8 @@ void Inventory::cepka_DragDrop(Control *source) {
     // Only the fresh wood splits the cap; afterwards the wood is "drivko" and this never matches again.
     if (source->Tag != "drevo") return;
     cepka->setVisible(false);
-    showMessage(QStringLiteral("Odštípl jsi železný předmět o podobě nějaké kredit karty z čepice"));
+    showMessage(
+        QT_TRANSLATE_NOOP("Message", "Odštípl jsi železný předmět o podobě nějaké kredit karty z čepice"));
     cepka->setPicture(karta->Picture());
     cepka->setVisible(true);
     cepka->DragIcon = karta->DragIcon;
@@ -178,7 +192,7 @@ void Inventory::dynam_DragDrop(Control *source) {
     dynam->setPicture(dynambum->Picture());
     dynam->DragIcon = dynambum->DragIcon;
     dynam->Tag = "dynam1";
-    showMessage(QStringLiteral("Zapálil jsi dynamit"));
+    showMessage(QT_TRANSLATE_NOOP("Message", "Zapálil jsi dynamit"));
 }
 
 void Inventory::Image11_DragDrop(Control *source) {
@@ -187,8 +201,8 @@ void Inventory::Image11_DragDrop(Control *source) {
     Image11->Tag = "Ohen";
     Image11->dragMode = Control::DragMode::Automatic;
     Image11->DragIcon = Ohen11->DragIcon;
-    showMessage(
-        QStringLiteral("Povedlo se ti zapálit dříví bezdomovcovou zápalkou, těď mu tento Oheň jen dát"));
+    showMessage(QT_TRANSLATE_NOOP(
+        "Message", "Povedlo se ti zapálit dříví bezdomovcovou zápalkou, těď mu tento Oheň jen dát"));
 }
 
 void Inventory::musle_DragDrop(Control *source) {
@@ -218,7 +232,8 @@ void Inventory::musle_Click() {
     if (musle->Tag != "vorna") return;
     musle->setVisible(false);
     vorna->setVisible(true);
-    showMessage(QStringLiteral("Vytáhl jsi z mušle Vornu a najednou jses objevil v podivné místnosti!"));
+    showMessage(QT_TRANSLATE_NOOP("Message",
+                                  "Vytáhl jsi z mušle Vornu a najednou jses objevil v podivné místnosti!"));
     form.villa->prezident->setVisible(true);
 }
 

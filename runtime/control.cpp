@@ -1,11 +1,14 @@
 #include "runtime/control.h"
 
 #include "runtime/picture.h"
+#include "runtime/windows.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOptionButton>
 
 Control::Control(QWidget *parent, const QString &name, Twips rect) : QWidget(parent), rect_(rect) {
     setObjectName(name);
@@ -98,6 +101,9 @@ Control *Drag::source() {
 
 Control *Drag::targetAt(QWidget *window, QPoint windowPos) {
     if (!window || !window->rect().contains(windowPos)) return nullptr;
+    // Over the message dialog, the letter or any other window lying on the game window, the item is
+    // over that window, not over the game control hidden beneath it.
+    if (Windows::topmostAt(window->mapToGlobal(windowPos)) != window) return nullptr;
     return qobject_cast<Control *>(window->childAt(windowPos));
 }
 
@@ -154,6 +160,13 @@ void Control::mouseReleaseEvent(QMouseEvent *event) {
     if (wasPressed && rect().contains(event->position().toPoint()) && onClick) onClick();
 }
 
+void Control::mouseDoubleClickEvent(QMouseEvent *event) {
+    // The second press of a double-click is not a second click: a player who double-clicks out of
+    // habit reads the first message, and does not walk on through whatever the first click opened.
+    event->accept();
+    pressed_ = false;
+}
+
 void Control::hideEvent(QHideEvent *) {
     // The window never delivers the release to a hidden item: its drag ends here.
     if (dragged == this) endDrag();
@@ -161,11 +174,67 @@ void Control::hideEvent(QHideEvent *) {
 
 // --- labels, lines, buttons --------------------------------------------------------------------
 
+// --- fitting a text into its rectangle ------------------------------------------------------------
+
+namespace {
+// The free fonts that stand in for the design's run a little wider than the originals. A text that
+// would be cut is drawn smaller, in quarter-point steps, down to this share of the design size; a
+// text that does not fit even then (none of the game's own) is cut at the bottom like any label.
+constexpr qreal kSmallestShare = 0.75;
+constexpr qreal kStep = 0.25;
+
+bool fitsIn(const QFont &font, const QWidget *device, const QRectF &area, int flags, const QString &text) {
+    if (text.isEmpty()) return true;
+    const QRectF need = QFontMetricsF(font, device).boundingRect(area, flags, text);
+    return need.width() <= area.width() + 0.01 && need.height() <= area.height() + 0.01;
+}
+
+// The design font if the text fits with it, else the largest smaller size that fits.
+QFont fittingFont(const QFont &design, const QWidget *device, const QRectF &area, int flags,
+                  const QString &text) {
+    if (fitsIn(design, device, area, flags, text)) return design;
+    QFont f = design;
+    for (qreal pt = design.pointSizeF() - kStep; pt >= design.pointSizeF() * kSmallestShare; pt -= kStep) {
+        f.setPointSizeF(pt);
+        if (fitsIn(f, device, area, flags, text)) return f;
+    }
+    return design;
+}
+
+int labelFlags(const QLabel *l) {
+    return int(l->alignment()) | (l->wordWrap() ? int(Qt::TextWordWrap) : 0);
+}
+
+QRectF labelArea(const QLabel *l) {
+    return QRectF(l->contentsRect()).adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
+}
+
+QRectF buttonArea(const QPushButton *b) {
+    QStyleOptionButton opt;
+    opt.initFrom(b);
+    opt.text = b->text();
+    return b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+}
+} // namespace
+
 LabelControl::LabelControl(QWidget *parent, const QString &name, Twips rect, const QString &caption)
-    : QLabel(caption, parent) {
+    : QLabel(caption, parent), designFont_(font()) {
     setObjectName(name);
     setGeometry(rect.toPixels());
     setTextFormat(Qt::PlainText);
+}
+
+void LabelControl::setCaption(const QString &caption) {
+    setText(caption);
+    fitText();
+}
+
+void LabelControl::fitText() {
+    setFont(fittingFont(designFont_, this, labelArea(this), labelFlags(this), text()));
+}
+
+bool LabelControl::textFits() const {
+    return fitsIn(font(), this, labelArea(this), labelFlags(this), text());
 }
 
 void LabelControl::setStyle(const QColor &text, const QColor &background, const QFont &font, bool wrap,
@@ -175,13 +244,14 @@ void LabelControl::setStyle(const QColor &text, const QColor &background, const 
     pal.setColor(QPalette::Window, background);
     setPalette(pal);
     setAutoFillBackground(true);
-    setFont(font);
+    designFont_ = font;
     setWordWrap(wrap);
     setAlignment(align);
     if (border) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
         setLineWidth(1);
     }
+    fitText();
 }
 
 LineControl::LineControl(QWidget *parent, const QString &name, QPoint fromTwips, QPoint toTwips,
@@ -206,11 +276,31 @@ void LineControl::paintEvent(QPaintEvent *) {
 
 ButtonControl::ButtonControl(QWidget *parent, const QString &name, Twips rect, const QString &caption,
                              const QFont &font)
-    : QPushButton(caption, parent) {
+    : QPushButton(caption, parent), designFont_(font) {
     setObjectName(name);
     setGeometry(rect.toPixels());
     setFont(font);
     setAutoDefault(false);
+}
+
+void ButtonControl::setCaption(const QString &caption) {
+    setText(caption);
+    fitText();
+}
+
+bool ButtonControl::event(QEvent *event) {
+    const bool done = QPushButton::event(event);
+    // The style decides the room inside the button's frame once the button is polished.
+    if (event->type() == QEvent::Polish) fitText();
+    return done;
+}
+
+void ButtonControl::fitText() {
+    setFont(fittingFont(designFont_, this, buttonArea(this), Qt::AlignCenter | Qt::TextShowMnemonic, text()));
+}
+
+bool ButtonControl::textFits() const {
+    return fitsIn(font(), this, buttonArea(this), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
 PictureButton::PictureButton(QWidget *parent, const QString &name, Twips rect, const QString &caption,

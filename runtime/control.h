@@ -58,6 +58,7 @@ class Control : public QWidget {
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
   private:
@@ -89,11 +90,19 @@ class LabelControl : public QLabel {
   public:
     LabelControl(QWidget *parent, const QString &name, Twips rect, const QString &caption = {});
     QString Caption() const { return text(); }
-    void setCaption(const QString &caption) { setText(caption); }
+    void setCaption(const QString &caption);
     int number() const { return text().toInt(); } // an empty caption reads as 0
     bool Visible() const { return !isHidden(); }
     void setStyle(const QColor &text, const QColor &background, const QFont &font, bool wrap,
                   Qt::Alignment align = Qt::AlignHCenter | Qt::AlignTop, bool border = false);
+    // The font the label was designed with; the one it shows may be a little smaller (see fitText).
+    QFont designFont() const { return designFont_; }
+    // Whether the whole caption is seen in the label with the font it shows now.
+    bool textFits() const;
+
+  private:
+    void fitText();
+    QFont designFont_;
 };
 
 // A line of the design, drawn from (x1, y1) to (x2, y2) twips with a width in pixels.
@@ -120,6 +129,16 @@ class ButtonControl : public QPushButton {
     ButtonControl(QWidget *parent, const QString &name, Twips rect, const QString &caption,
                   const QFont &font = QFont());
     bool Visible() const { return !isHidden(); }
+    void setCaption(const QString &caption);
+    QFont designFont() const { return designFont_; }
+    bool textFits() const;
+
+  protected:
+    bool event(QEvent *event) override;
+
+  private:
+    void fitText();
+    QFont designFont_;
 };
 
 // A graphical button: its picture above its caption.

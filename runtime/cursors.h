@@ -19,6 +19,8 @@ enum class CursorKind {
 };
 
 QString cursorPicture(CursorKind kind);
+// Where the cursor's picture points, in its 32 x 32 design.
+QPoint cursorHotSpot(CursorKind kind);
 // A 32 x 32 cursor rendered for the screen's pixel ratio, its hot spot where the picture points.
 QCursor gameCursor(CursorKind kind);
 // The cursor a dragged item shows: its drag icon, held by the middle.

@@ -1,5 +1,6 @@
 #include "runtime/picture.h"
 
+#include <QFile>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -18,9 +19,21 @@ QHash<Key, QPixmap> &cache() {
     static QHash<Key, QPixmap> c;
     return c;
 }
+QString twinSuffix; // ".en.svg"; empty for the originals
 } // namespace
 
-QSize Picture::naturalSize(const QString &path) {
+void Picture::setLanguage(const QString &lang) {
+    twinSuffix = lang == QLatin1String("cs") ? QString() : QStringLiteral(".%1.svg").arg(lang);
+}
+
+QString Picture::resolve(const QString &path) {
+    if (twinSuffix.isEmpty() || !path.endsWith(QLatin1String(".svg"))) return path;
+    const QString twin = path.chopped(4) + twinSuffix;
+    return QFile::exists(twin) ? twin : path;
+}
+
+QSize Picture::naturalSize(const QString &picture) {
+    const QString path = resolve(picture);
     static QHash<QString, QSize> sizes;
     auto it = sizes.find(path);
     if (it != sizes.end()) return *it;
@@ -30,7 +43,8 @@ QSize Picture::naturalSize(const QString &path) {
     return s;
 }
 
-QPixmap Picture::render(const QString &path, QSize size, qreal dpr) {
+QPixmap Picture::render(const QString &picture, QSize size, qreal dpr) {
+    const QString path = resolve(picture);
     if (path.isEmpty() || size.isEmpty()) return {};
     Key key{path, size, int(dpr * 100 + 0.5)};
     auto it = cache().find(key);

@@ -11,4 +11,11 @@ QSize naturalSize(const QString &path);
 // The picture rendered at size (logical pixels) for a screen with the given device pixel ratio;
 // rendered once and kept. A missing or broken picture gives a null pixmap.
 QPixmap render(const QString &path, QSize size, qreal devicePixelRatio);
+
+// Pictures with words a player must read have a twin per language beside them (":/ui/letter.svg" and
+// ":/ui/letter.en.svg"). Once a language is set, its twin is drawn wherever one exists; the picture
+// keeps its own path all the same. "cs", the language of the originals, draws them.
+void setLanguage(const QString &lang);
+// The file drawn for the picture in the current language.
+QString resolve(const QString &path);
 } // namespace Picture

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 namespace {
 struct Entry {
@@ -14,6 +15,7 @@ struct Entry {
     GameWindow *window;
 };
 std::vector<Entry> entries;
+std::vector<GameWindow *> stacking; // bottom first: the order the player sees the windows in
 bool ended = false;
 std::function<void()> quitHandler;
 
@@ -27,6 +29,7 @@ void quitProgram() {
 // Stops the window's timers at once; the widgets themselves go when the event loop next runs, so a
 // handler that unloads its own window can still return safely.
 void dispose(GameWindow *window) {
+    std::erase(stacking, window);
     for (Timer *t : window->findChildren<Timer *>())
         t->setEnabled(false);
     window->hide();
@@ -42,20 +45,22 @@ GameWindow::GameWindow(const QString &objectName) : QWidget(nullptr) {
 void GameWindow::setDesign(const QString &caption, int widthTwips, int heightTwips, Frame frame) {
     setWindowTitle(caption);
     setFixedSize(px(widthTwips), px(heightTwips));
-    Qt::WindowFlags flags;
+    frame_ = frame;
+    // Every window is an ordinary top-level window, so the one the player clicked or the game opened
+    // last is in front: window managers keep a toolkit tool window (a utility window of the program's
+    // group) above the game window for the whole game. A tool window shows its title and close box.
+    Qt::WindowFlags flags = Qt::Window;
     switch (frame) {
     case Frame::Borderless:
-        flags = Qt::Window | Qt::FramelessWindowHint;
-        break;
     case Frame::BorderlessTool:
-        flags = Qt::Tool | Qt::FramelessWindowHint;
+        flags |= Qt::FramelessWindowHint;
         break;
     case Frame::FixedSingle:
-        flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                Qt::MSWindowsFixedSizeDialogHint;
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint;
         break;
     case Frame::ToolWindow:
-        flags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
         break;
     }
     setWindowFlags(flags);
@@ -66,6 +71,29 @@ void GameWindow::paintBackground(const QColor &color) {
     pal.setColor(QPalette::Window, color);
     setPalette(pal);
     setAutoFillBackground(true);
+}
+
+bool GameWindow::event(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        // The player clicked it (or the window manager raised it): it is in front now.
+        if (Windows::isLoaded(this)) Windows::toFront(this);
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+        // A window manager tells the size of its frame only once the window is on the screen;
+        // centre a framed window again by its whole frame the first time we learn it.
+        if (!recentred_ && frame_ != Frame::Borderless && frame_ != Frame::BorderlessTool && windowHandle() &&
+            !windowHandle()->frameMargins().isNull()) {
+            recentred_ = true;
+            Windows::centre(this, windowHandle()->frameMargins());
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
 }
 
 void GameWindow::closeEvent(QCloseEvent *event) {
@@ -102,16 +130,40 @@ bool Windows::programEnded() {
     return ended;
 }
 
+GameWindow *Windows::topmostAt(QPoint globalPos) {
+    for (auto it = stacking.rbegin(); it != stacking.rend(); ++it)
+        if ((*it)->isVisible() && (*it)->frameGeometry().contains(globalPos)) return *it;
+    return nullptr;
+}
+
+void Windows::toFront(GameWindow *window) {
+    std::erase(stacking, window);
+    stacking.push_back(window);
+}
+
+namespace {
+// What the window manager's frames measured the last time one was seen, per kind of frame.
+QMargins knownFrame[4];
+} // namespace
+
+void Windows::centre(GameWindow *window, QMargins frame) {
+    knownFrame[int(window->frame_)] = frame;
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect whole = QRect(QPoint(0, 0), window->size()).marginsAdded(frame);
+    // move() places the frame's top-left corner.
+    window->move(screen->availableGeometry().center() - whole.center() + whole.topLeft());
+}
+
 void Windows::present(GameWindow *window) {
-    // Every window is centred by the game itself: there may be no window manager to do it.
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
-    window->show();
-    window->raise();
-    window->activateWindow();
+    // Every window is centred by the game itself: there may be no window manager to do it. Until the
+    // window manager has shown this window's frame, the last frame of the same kind is the best guess.
+    centre(window, knownFrame[int(window->frame_)]);
+    bringForward(window);
 }
 
 void Windows::bringForward(GameWindow *window) {
+    toFront(window);
     window->show();
     window->raise();
     window->activateWindow();
@@ -149,5 +201,6 @@ void Windows::reset() {
     for (const Entry &e : entries)
         dispose(e.window);
     entries.clear();
+    stacking.clear();
     ended = false;
 }

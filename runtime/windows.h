@@ -23,6 +23,12 @@ class GameWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+
+  private:
+    friend class Windows;
+    Frame frame_ = Frame::Borderless;
+    bool recentred_ = false; // centred again once the window manager told us its frame
 };
 
 class Windows {
@@ -49,6 +55,9 @@ class Windows {
     static void endProgram();
 
     static bool isLoaded(const GameWindow *window);
+    // The game window a pointer at this point of the screen is over: the one the player clicked or the
+    // game opened last among those whose frame holds the point; nullptr over anything else.
+    static GameWindow *topmostAt(QPoint globalPos);
     static std::vector<GameWindow *> open();
     static bool programEnded();
 
@@ -59,8 +68,11 @@ class Windows {
     static void reset();
 
   private:
+    friend class GameWindow;
     static void add(std::type_index type, GameWindow *window);
     static GameWindow *lookup(std::type_index type);
     static void present(GameWindow *window);
     static void bringForward(GameWindow *window);
+    static void toFront(GameWindow *window);
+    static void centre(GameWindow *window, QMargins frame);
 };

@@ -34,7 +34,7 @@ Broucek::Broucek() : GameWindow("Broucek") {
 
     const QColor red(255, 0, 0), blue(0, 0, 255);
     stena = makePicture(this, "stena", {0, 2160, 5400, 1290}, Pictures::object("wall"));
-    Label2 = new LabelControl(this, "Label2", {2760, 120, 1215, 375}, QStringLiteral("Zabito:"));
+    Label2 = new LabelControl(this, "Label2", {2760, 120, 1215, 375}, tr("Zabito:"));
     Label2->setStyle(blue, Qt::black, designFont("Arial", 12, true), false);
     Label1 = new LabelControl(this, "Label1", {4080, 120, 1095, 375}, QStringLiteral("0"));
     Label1->setStyle(red, Qt::black, designFont("Arial", 11.25, true), false, Qt::AlignHCenter | Qt::AlignTop,
@@ -63,11 +63,11 @@ void Broucek::Image1_Click() {
 }
 
 void Broucek::Timer2_Timer() {
-    showResult(QStringLiteral("Jsi mrtev, nestihl jsi broucka zabit"));
+    showResult(tr("Jsi mrtev, nestihl jsi broucka zabit"));
 }
 
 void Broucek::Timer5_Timer() {
-    if (Label1->number() == 100) showResult(QStringLiteral("Vyhrál jsi"));
+    if (Label1->number() == 100) showResult(tr("Vyhrál jsi"));
 }
 
 void Broucek::showResult(const QString &text) {

@@ -2,6 +2,7 @@
 
 #include "game/scene.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 ConversationPlayer::ConversationPlayer(ConversationWindow *window, QWidget *container,
@@ -10,8 +11,7 @@ ConversationPlayer::ConversationPlayer(ConversationWindow *window, QWidget *cont
     line = new LabelControl(container, QString::fromLatin1(layout.label), layout.labelRect);
     line->setStyle(layout.lineColour, Qt::black, designFont("MS Sans Serif", layout.points, true), true,
                    Qt::AlignHCenter | Qt::AlignTop);
-    button = new ButtonControl(container, QString::fromLatin1(layout.button), layout.buttonRect,
-                               QString::fromUtf8("Dále"));
+    button = new ButtonControl(container, QString::fromLatin1(layout.button), layout.buttonRect, tr("Dále"));
     counter = new LabelControl(container, QString::fromLatin1(layout.counter), layout.counterRect, "0");
     counter->hide();
     timer = new Timer(this, 36, true);
@@ -24,7 +24,8 @@ void ConversationPlayer::press() {
 
 void ConversationPlayer::tick() {
     const int at = counter->number();
-    if (at >= 0 && at < script_.size()) line->setCaption(script_[at]);
+    if (at >= 0 && at < script_.size())
+        line->setCaption(QCoreApplication::translate("Conversation", script_[at].toUtf8().constData()));
     if (at >= finalValue()) {
         if (onEnd) onEnd();
         Windows::unload(window_);

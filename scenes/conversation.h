@@ -13,7 +13,8 @@
 
 class ConversationWindow;
 
-// A script as it is written: one line of text per position, from position 0 on.
+// A script as it is written: one line of text per position, from position 0 on. Its lines are the
+// Czech originals, marked QT_TRANSLATE_NOOP("Conversation", ...), and shown in the player's language.
 inline QStringList script(std::initializer_list<const char *> lines) {
     QStringList out;
     for (const char *l : lines)
@@ -64,6 +65,7 @@ class ConversationPlayer : public QObject {
     void tick();
 
     QWidget *container() const { return container_; }
+    const QStringList &script() const { return script_; }
     int finalValue() const { return int(script_.size()); }
 
   private:

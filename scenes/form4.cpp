@@ -5,29 +5,39 @@ const QColor kGreen(0, 255, 0);
 }
 
 Form4::Form4() : ConversationWindow("Form4") {
-    guard_ = addPlayer(this, windowLayout("Label1", "Command1", "Label2", "Timer1", 9.75, kGreen),
-                       script({
-                           "Ahoj, ty jsi hlídač, že jo",
-                           "Jo a nechtěj aď tě pustím dovnitř, jestli nemáš vstupenku, tak se od tud kliď",
-                           "Vstupenku nemám, ale já tam potřebuju, jsem tajný agent",
-                           "Na to ti tak skočím, odejdi od sud, mám dost problémů",
-                           "Jaké problémy, rád vám pomůžu, výměnou za vstup do Baru",
-                           "Mám problém s motorkou, nemám palivo, kyselinu turbomotorovou, výborně hoří a "
-                           "používají ji bezdomovci, ale pokud...",
-                           "palivo neseženu, šéf mě zabije, asi mám vyhazov, kdyby jsi palivo našel a nalil "
-                           "do motorky, možná by ses dovnitř dostal",
-                       }));
+    guard_ = addPlayer(
+        this, windowLayout("Label1", "Command1", "Label2", "Timer1", 9.75, kGreen),
+        script({
+            QT_TRANSLATE_NOOP("Conversation", "Ahoj, ty jsi hlídač, že jo"),
+            QT_TRANSLATE_NOOP(
+                "Conversation",
+                "Jo a nechtěj aď tě pustím dovnitř, jestli nemáš vstupenku, tak se od tud kliď"),
+            QT_TRANSLATE_NOOP("Conversation", "Vstupenku nemám, ale já tam potřebuju, jsem tajný agent"),
+            QT_TRANSLATE_NOOP("Conversation", "Na to ti tak skočím, odejdi od sud, mám dost problémů"),
+            QT_TRANSLATE_NOOP("Conversation", "Jaké problémy, rád vám pomůžu, výměnou za vstup do Baru"),
+            QT_TRANSLATE_NOOP("Conversation",
+                              "Mám problém s motorkou, nemám palivo, kyselinu turbomotorovou, výborně hoří a "
+                              "používají ji bezdomovci, ale pokud..."),
+            QT_TRANSLATE_NOOP(
+                "Conversation",
+                "palivo neseženu, šéf mě zabije, asi mám vyhazov, kdyby jsi palivo našel a nalil "
+                "do motorky, možná by ses dovnitř dostal"),
+        }));
     Frame1 = addFrame("Frame1");
-    computer_ = addPlayer(Frame1, frameLayout("Label4", "Command2", "Label3", "Timer2", 9.75, kGreen),
-                          script({
-                              "Ty jsi počítač",
-                              "ANO, SLYŠEL JSEM, ŽE JSI POMOHL HLIDACI, JSI DOBRÝ",
-                              "No pomohl, proto jsem tu, copak potřebuješ něco",
-                              "JDI NA HORU PO SCHODECH A VE TŘETÍM POKOJI OD SCHODU JE NA STOLEČKU PAPÍR",
-                              "No a co s ním!?!",
-                              "VEM HO A PŘEČTI SI HO, JE TAM UKOL, ALE !!!POZOR!!! NESMÍŠ VEJÍT DO JINÝCH",
-                              "DVEŘÍ! KDYŽ VEJDEŠ DO JINÝCH DVEŘÍ, BUDEŠ MRTEV, UKOL MUSÍŠ SPLNIT",
-                          }));
+    computer_ = addPlayer(
+        Frame1, frameLayout("Label4", "Command2", "Label3", "Timer2", 9.75, kGreen),
+        script({
+            QT_TRANSLATE_NOOP("Conversation", "Ty jsi počítač"),
+            QT_TRANSLATE_NOOP("Conversation", "ANO, SLYŠEL JSEM, ŽE JSI POMOHL HLIDACI, JSI DOBRÝ"),
+            QT_TRANSLATE_NOOP("Conversation", "No pomohl, proto jsem tu, copak potřebuješ něco"),
+            QT_TRANSLATE_NOOP("Conversation",
+                              "JDI NA HORU PO SCHODECH A VE TŘETÍM POKOJI OD SCHODU JE NA STOLEČKU PAPÍR"),
+            QT_TRANSLATE_NOOP("Conversation", "No a co s ním!?!"),
+            QT_TRANSLATE_NOOP("Conversation",
+                              "VEM HO A PŘEČTI SI HO, JE TAM UKOL, ALE !!!POZOR!!! NESMÍŠ VEJÍT DO JINÝCH"),
+            QT_TRANSLATE_NOOP("Conversation",
+                              "DVEŘÍ! KDYŽ VEJDEŠ DO JINÝCH DVEŘÍ, BUDEŠ MRTEV, UKOL MUSÍŠ SPLNIT"),
+        }));
     drawBorder();
 
     Label1 = guard_->line;

@@ -21,8 +21,7 @@ credits::credits() : GameWindow("credits") {
                                  QStringLiteral("www.bludicka-hry.cz"), plainButtonFont());
     Command1->hide();
     connect(Command1, &QPushButton::clicked, this, &credits::Command1_Click);
-    Command2 = new ButtonControl(this, "Command2", {2040, 6600, 2415, 375}, QString::fromUtf8("Zpět"),
-                                 plainButtonFont());
+    Command2 = new ButtonControl(this, "Command2", {2040, 6600, 2415, 375}, tr("Zpět"), plainButtonFont());
     connect(Command2, &QPushButton::clicked, this, &credits::Command2_Click);
 
     Timer1 = new Timer(this, 3600, true, [this] { Timer1_Timer(); });
@@ -45,7 +44,7 @@ void credits::Timer2_Timer() {
 }
 
 void credits::Command1_Click() {
-    showMessage(QString::fromUtf8("Navštivte naše stránky pro získání nových her a informací"));
+    showMessage(QT_TRANSLATE_NOOP("Message", "Navštivte naše stránky pro získání nových her a informací"));
 }
 
 void credits::Command2_Click() {

@@ -11,7 +11,7 @@ dopisek::dopisek() : GameWindow("dopisek") {
     new LineControl(this, "Line1(1)", {4560, 0}, {4560, 5040}, green, 3);
     new LineControl(this, "Line2(0)", {0, 4920}, {4560, 4920}, green, 3);
     new LineControl(this, "Line2(1)", {0, 0}, {4560, 0}, green, 3);
-    Command1 = new ButtonControl(this, "Command1", {1800, 4560, 1215, 315}, "OK");
+    Command1 = new ButtonControl(this, "Command1", {1800, 4560, 1215, 315}, tr("OK"));
     connect(Command1, &QPushButton::clicked, this, &dopisek::Command1_Click);
 }
 

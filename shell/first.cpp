@@ -8,7 +8,7 @@ first::first() : GameWindow("first") {
     paintBackground(Qt::black);
 
     Image1 = makePicture(this, "Image1", {840, 240, 4665, 930}, Pictures::ui("studio_logo"));
-    Label1 = new LabelControl(this, "Label1", {1680, 1320, 3135, 495}, QString::fromUtf8("Uvádí adventuru"));
+    Label1 = new LabelControl(this, "Label1", {1680, 1320, 3135, 495}, tr("Uvádí adventuru"));
     Label1->setStyle(QColor(255, 255, 0), Qt::black, designFont("Comic Sans MS", 18, true), false);
     Image2 = makePicture(this, "Image2", {480, 2040, 5400, 915}, Pictures::ui("title_banner"));
 

@@ -1,5 +1,7 @@
 #include "shell/form2.h"
 
+#include <QCoreApplication>
+
 Form2::Form2() : GameWindow("Form2") {
     setDesign(QString(), 4095, 1950, Frame::Borderless);
     paintBackground(Qt::black);
@@ -10,7 +12,7 @@ Form2::Form2() : GameWindow("Form2") {
     new LineControl(this, "Line2", {0, 0}, {4080, 0}, green, 3);
     new LineControl(this, "Line3", {0, 1920}, {0, 0}, green, 3);
     new LineControl(this, "Line4", {4080, 1920}, {4080, 0}, green, 3);
-    Command1 = new ButtonControl(this, "Command1", {1320, 1440, 1455, 375}, "OK");
+    Command1 = new ButtonControl(this, "Command1", {1320, 1440, 1455, 375}, tr("OK"));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }
 
@@ -23,5 +25,6 @@ Form2 *showMessageDialog() {
 }
 
 void showMessage(const QString &text) {
-    if (Form2 *f = showMessageDialog()) f->Label1->setCaption(text);
+    if (Form2 *f = showMessageDialog())
+        f->Label1->setCaption(QCoreApplication::translate("Message", text.toUtf8().constData()));
 }

@@ -14,6 +14,8 @@ class Form2 : public GameWindow {
 };
 
 // Show message: the dialog is shown (created if need be) and brought forward, then its text is set.
+// The text is the game's Czech original, marked QT_TRANSLATE_NOOP("Message", ...) where it is
+// written, and shown in the player's language.
 void showMessage(const QString &text);
 // The first step alone, for the one caller that does something between showing and setting the text.
 Form2 *showMessageDialog();

@@ -55,7 +55,7 @@ intro::intro() : GameWindow("intro") {
     Image2_2 = stores[2];
     Image2_3 = stores[3];
 
-    Command1 = new ButtonControl(this, "Command1", {2400, 3720, 2175, 255}, "OK", plainButtonFont());
+    Command1 = new ButtonControl(this, "Command1", {2400, 3720, 2175, 255}, tr("OK"), plainButtonFont());
     Command1->hide();
     connect(Command1, &QPushButton::clicked, this, &intro::Command1_Click);
 

@@ -8,7 +8,7 @@ load::load() : GameWindow("load") {
     paintBackground(Qt::black);
     setCursor(gameCursor(CursorKind::Pointer));
 
-    Label1 = new LabelControl(this, "Label1", {120, 0, 2895, 615}, QStringLiteral("Loading..."));
+    Label1 = new LabelControl(this, "Label1", {120, 0, 2895, 615}, tr("Loading..."));
     Label1->setStyle(QColor(255, 0, 0), Qt::black, designFont("Comic Sans MS", 18, true), false);
 
     Timer1 = new Timer(this, 361, true, [this] { Timer1_Timer(); });

@@ -16,11 +16,10 @@ menu::menu() : GameWindow("menu") {
     Image1->setPicture(Pictures::ui("title_banner"), Control::Fit::Natural);
 
     const QFont font = designFont("Comic Sans MS", 11.25, true);
-    Command1 = new ButtonControl(this, "Command1", {0, 1080, 3975, 495}, QString::fromUtf8("Nová Hra"), font);
-    Command7 = new ButtonControl(this, "Command7", {0, 1560, 3975, 495},
-                                 QString::fromUtf8("Intro a úkol hry"), font);
-    Command6 = new ButtonControl(this, "Command6", {0, 2040, 3975, 495}, "Credits", font);
-    Command5 = new ButtonControl(this, "Command5", {0, 2520, 3975, 495}, "Exit", font);
+    Command1 = new ButtonControl(this, "Command1", {0, 1080, 3975, 495}, tr("Nová Hra"), font);
+    Command7 = new ButtonControl(this, "Command7", {0, 1560, 3975, 495}, tr("Intro a úkol hry"), font);
+    Command6 = new ButtonControl(this, "Command6", {0, 2040, 3975, 495}, tr("Credits"), font);
+    Command5 = new ButtonControl(this, "Command5", {0, 2520, 3975, 495}, tr("Exit"), font);
     // Enter presses the button that has the focus; it starts on "Nová Hra", the default button.
     for (ButtonControl *b : {Command1, Command7, Command6, Command5})
         b->setAutoDefault(true);

@@ -26,29 +26,35 @@ LabelControl *counter(QWidget *parent, const char *name, Twips rect) {
     return label;
 }
 
-const char *const kDoorHover = "Dveře, ale které jsou správné";
+const char *const kDoorHover = QT_TRANSLATE_NOOP("Status", "Dveře, ale které jsou správné");
 } // namespace
 
 BarArea::BarArea(Form1 &f, QWidget *parent) : form(f) {
     // Every scene's hotspots come before the scenes nested in it, which cover them when shown.
     barvstup = makeFrame(parent, "barvstup", {0, 0, 6735, 4095});
     Image66 = background(barvstup, "Image66", "bar_street");
-    Hotspots street =
-        addHotspots(form, barvstup,
-                    {
-                        {"Image68",
-                         {1680, 2400, 735, 1335},
-                         CursorKind::Talk,
-                         "Hlídač Rock baru, se značkovým trikem a značkovou motorkou"},
-                        {"Image70", {0, 3000, 1335, 735}, CursorKind::Look, "Motorka,hlídačova"},
-                        {"Image71", {5400, 2640, 975, 1095}, CursorKind::Forward, "dveře do Rock Baru"},
-                        {"Image72", {3360, 840, 3375, 1695}, CursorKind::Look, "Rock bar"},
-                    });
+    Hotspots street = addHotspots(
+        form, barvstup,
+        {
+            {"Image68",
+             {1680, 2400, 735, 1335},
+             CursorKind::Talk,
+             QT_TRANSLATE_NOOP("Status", "Hlídač Rock baru, se značkovým trikem a značkovou motorkou")},
+            {"Image70",
+             {0, 3000, 1335, 735},
+             CursorKind::Look,
+             QT_TRANSLATE_NOOP("Status", "Motorka,hlídačova")},
+            {"Image71",
+             {5400, 2640, 975, 1095},
+             CursorKind::Forward,
+             QT_TRANSLATE_NOOP("Status", "dveře do Rock Baru")},
+            {"Image72", {3360, 840, 3375, 1695}, CursorKind::Look, QT_TRANSLATE_NOOP("Status", "Rock bar")},
+        });
     Image68 = street["Image68"];
     Image70 = street["Image70"];
     Image71 = street["Image71"];
     Image72 = street["Image72"];
-    // The thumbnail lies over the motorbike's back wheel.
+    // The thumbnail lies above the motorbike's hotspot where the two overlap.
     Image69 = form.citymap->addThumbnail(barvstup, "Image69");
 
     barin = makeFrame(barvstup, "barin", {0, 0, 6735, 4095});
@@ -59,21 +65,27 @@ BarArea::BarArea(Form1 &f, QWidget *parent) : form(f) {
             {"Image74",
              {1320, 1440, 915, 735},
              CursorKind::Take,
-             "Notebook s podivným systémem, určitě s nějakými informacemi"},
+             QT_TRANSLATE_NOOP("Status", "Notebook s podivným systémem, určitě s nějakými informacemi")},
             {"Image75",
              {0, 1200, 975, 975},
              CursorKind::Talk,
-             "Recepční počítač a vypadá, že ti může poskytnout informace"},
-            {"Image76", {0, 2280, 2415, 1815}, CursorKind::Look, "Stůl s nápisem Recepce a Rock Bar"},
-            {"Image77", {3360, 480, 1575, 3615}, CursorKind::Forward, "Východ před Bar"},
+             QT_TRANSLATE_NOOP("Status", "Recepční počítač a vypadá, že ti může poskytnout informace")},
+            {"Image76",
+             {0, 2280, 2415, 1815},
+             CursorKind::Look,
+             QT_TRANSLATE_NOOP("Status", "Stůl s nápisem Recepce a Rock Bar")},
+            {"Image77",
+             {3360, 480, 1575, 3615},
+             CursorKind::Forward,
+             QT_TRANSLATE_NOOP("Status", "Východ před Bar")},
             {"Image78",
              {5640, 240, 975, 615},
              CursorKind::Look,
-             "Šipka, která ukazuje směr Recepce tohoto Baru"},
+             QT_TRANSLATE_NOOP("Status", "Šipka, která ukazuje směr Recepce tohoto Baru")},
             {"Image79",
              {5640, 1920, 1095, 2055},
              CursorKind::Right,
-             "Schody do prvního poschodí, asi k pokojům"},
+             QT_TRANSLATE_NOOP("Status", "Schody do prvního poschodí, asi k pokojům")},
         });
     Image74 = reception["Image74"];
     Image74->setPicture(Pictures::object("notebook_desk"), Control::Fit::Stretch);
@@ -108,17 +120,18 @@ BarArea::BarArea(Form1 &f, QWidget *parent) : form(f) {
 
     ukolok = makeFrame(barukol, "ukolok", {6240, 3840, 6735, 4095});
     Image86 = background(ukolok, "Image86", "bar_taskroom");
-    Hotspots taskroom = addHotspots(form, ukolok,
-                                    {
-                                        {"Image87", {0, 2400, 930, 540}, CursorKind::Take},
-                                        {"Image89(4)",
-                                         {0, 3000, 975, 735},
-                                         CursorKind::Look,
-                                         "Skříňka, (noční stolek) na kterém leží dopis s úkolem"},
-                                        {"Image88(0)", {3120, 840, 975, 615}, CursorKind::Look},
-                                        {"Image88(1)", {1200, 720, 1335, 1335}, CursorKind::Look},
-                                        {"Image88(2)", {4320, 1440, 2415, 1935}, CursorKind::Look},
-                                    });
+    Hotspots taskroom = addHotspots(
+        form, ukolok,
+        {
+            {"Image87", {0, 2400, 930, 540}, CursorKind::Take},
+            {"Image89(4)",
+             {0, 3000, 975, 735},
+             CursorKind::Look,
+             QT_TRANSLATE_NOOP("Status", "Skříňka, (noční stolek) na kterém leží dopis s úkolem")},
+            {"Image88(0)", {3120, 840, 975, 615}, CursorKind::Look},
+            {"Image88(1)", {1200, 720, 1335, 1335}, CursorKind::Look},
+            {"Image88(2)", {4320, 1440, 2415, 1935}, CursorKind::Look},
+        });
     Image87 = taskroom["Image87"];
     Image87->setPicture(Pictures::object("letter_desk"), Control::Fit::Stretch);
     Image89_4 = taskroom["Image89(4)"];
@@ -150,7 +163,9 @@ BarArea::BarArea(Form1 &f, QWidget *parent) : form(f) {
 void BarArea::Image68_Click() {
     Control *chip = form.inventory->c;
     if (!chip->Visible()) Windows::show<Form4>();
-    if (chip->Visible()) say("Už jsem ti dal čip, tak jdi a neukazuj se tu, jo mimochodem díky za palivo");
+    if (chip->Visible())
+        say(QT_TRANSLATE_NOOP("Message",
+                              "Už jsem ti dal čip, tak jdi a neukazuj se tu, jo mimochodem díky za palivo"));
 }
 
 void BarArea::Image69_Click() {
@@ -161,7 +176,7 @@ void BarArea::Image69_Click() {
 
 // The door opens only to the chip dropped on it.
 void BarArea::Image71_Click() {
-    say("nebyl vložen přístupový čip");
+    say(QT_TRANSLATE_NOOP("Message", "nebyl vložen přístupový čip"));
 }
 
 void BarArea::Image74_Click() {
@@ -171,14 +186,15 @@ void BarArea::Image74_Click() {
 
 // Each test looks at the counter as the steps before it left it, so the first click only talks.
 void BarArea::Image75_Click() {
-    if (Label4->Caption() == QLatin1String("1")) say("Jdi splnit svůj úkol, přečti dopis!?!");
+    if (Label4->Caption() == QLatin1String("1"))
+        say(QT_TRANSLATE_NOOP("Message", "Jdi splnit svůj úkol, přečti dopis!?!"));
     if (Label4->Caption().isEmpty()) {
         if (Form4 *talk = Windows::show<Form4>()) talk->Frame1->setVisible(true);
         Label3->setCaption("1");
         Label4->setCaption("1");
     }
     if (Label4->Caption() == QLatin1String("2"))
-        say("Dobře, ty jsi opravdu statečný a nyní splň úkol z dopisu");
+        say(QT_TRANSLATE_NOOP("Message", "Dobře, ty jsi opravdu statečný a nyní splň úkol z dopisu"));
 }
 
 void BarArea::Image77_Click() {
@@ -188,12 +204,15 @@ void BarArea::Image77_Click() {
 // The stairs lead up once only, and only after the computer has given the task.
 void BarArea::Image79_Click() {
     if (Label3->Caption().isEmpty())
-        say("Radši na horu nechoď, nejdřív promluv s Robotem na recepci, čeké tě těžký úkol");
+        say(QT_TRANSLATE_NOOP(
+            "Message", "Radši na horu nechoď, nejdřív promluv s Robotem na recepci, čeké tě těžký úkol"));
     if (Label3->Caption() == QLatin1String("2"))
-        say("Tvůj úkol je splněn, nyní splň úkol, který je zapsán na tom dopise");
+        say(QT_TRANSLATE_NOOP("Message",
+                              "Tvůj úkol je splněn, nyní splň úkol, který je zapsán na tom dopise"));
     if (Label3->Caption() == QLatin1String("1")) {
         enterParkedScene(barukol);
-        say("Nezapoměň, jen jedny dvěře jsou správné a máš jen jeden pokus, jinak je end");
+        say(QT_TRANSLATE_NOOP("Message",
+                              "Nezapoměň, jen jedny dvěře jsou správné a máš jen jeden pokus, jinak je end"));
         Label3->setCaption("2");
         Label4->setCaption("2");
     }
@@ -225,42 +244,42 @@ void BarArea::Image83_Click() {
 void BarArea::Image87_Click() {
     form.inventory->dopis->setVisible(true);
     Image87->setVisible(false);
-    say("Splnil jsi svůj úkol, získal jsi dopis");
+    say(QT_TRANSLATE_NOOP("Message", "Splnil jsi svůj úkol, získal jsi dopis"));
     ukolok->setVisible(false);
     returnToParent(barukol, barin);
 }
 
 void BarArea::Image68_DragDrop(Control *source) {
-    if (!hasTag(source, "drivko")) say("Takhle to nemůže fungovat");
+    if (!hasTag(source, "drivko")) say(QT_TRANSLATE_NOOP("Message", "Takhle to nemůže fungovat"));
 }
 
 void BarArea::Image70_DragDrop(Control *source) {
     if (hasTag(source, "Odmerka2")) {
-        say("Doplnil jsi palivo do motorky, získal jsi čip a můžeš dovnitř");
+        say(QT_TRANSLATE_NOOP("Message", "Doplnil jsi palivo do motorky, získal jsi čip a můžeš dovnitř"));
         form.inventory->Odmerka->setVisible(false);
         form.inventory->c->setVisible(true);
     } else {
-        say("Takhle to nemůže fungovat");
+        say(QT_TRANSLATE_NOOP("Message", "Takhle to nemůže fungovat"));
     }
 }
 
 // The chip is only shown to the door, never taken.
 void BarArea::Image71_DragDrop(Control *source) {
     if (hasTag(source, "c")) {
-        say("Vložil jsi čip a vcházíš dovnitř");
+        say(QT_TRANSLATE_NOOP("Message", "Vložil jsi čip a vcházíš dovnitř"));
         barin->setVisible(true);
         barin->setLeft(0);
         barin->setTop(0);
     } else {
-        say("Takhle to nemůže fungovat");
+        say(QT_TRANSLATE_NOOP("Message", "Takhle to nemůže fungovat"));
     }
 }
 
 void BarArea::Image72_DragDrop(Control *source) {
-    if (!hasTag(source, "drivko")) say("Takhle to nemůže fungovat");
+    if (!hasTag(source, "drivko")) say(QT_TRANSLATE_NOOP("Message", "Takhle to nemůže fungovat"));
 }
 
 // The cap, which carries no tag yet, is passed over in silence.
 void BarArea::reception_DragDrop(Control *source) {
-    if (!source->Tag.isEmpty()) say("Takhle to nejde použít");
+    if (!source->Tag.isEmpty()) say(QT_TRANSLATE_NOOP("Message", "Takhle to nejde použít"));
 }

@@ -21,13 +21,21 @@ CastleArea::CastleArea(Form1 &f, QWidget *parent) : form(f) {
     // Every scene's hotspots come before the scenes nested in it, which cover them when shown.
     Hrad1 = makeFrame(parent, "Hrad1", {0, 0, 6735, 4095});
     Image43 = background(Hrad1, "Image43", "castle_outside");
-    Hotspots outside = addHotspots(
-        form, Hrad1,
-        {
-            {"Image45", {3480, 3480, 855, 615}, CursorKind::Forward, "Vidíš Vchod do velkého Hradu"},
-            {"Image46", {0, 0, 975, 3615}, CursorKind::Look, "Vidíš velkou a vysokou hradní věž"},
-            {"Image48", {1560, 1920, 4575, 855}, CursorKind::Look, "Hard a Hradní okna"},
-        });
+    Hotspots outside = addHotspots(form, Hrad1,
+                                   {
+                                       {"Image45",
+                                        {3480, 3480, 855, 615},
+                                        CursorKind::Forward,
+                                        QT_TRANSLATE_NOOP("Status", "Vidíš Vchod do velkého Hradu")},
+                                       {"Image46",
+                                        {0, 0, 975, 3615},
+                                        CursorKind::Look,
+                                        QT_TRANSLATE_NOOP("Status", "Vidíš velkou a vysokou hradní věž")},
+                                       {"Image48",
+                                        {1560, 1920, 4575, 855},
+                                        CursorKind::Look,
+                                        QT_TRANSLATE_NOOP("Status", "Hard a Hradní okna")},
+                                   });
     Image45 = outside["Image45"];
     Image46 = outside["Image46"];
     Image48 = outside["Image48"];
@@ -36,32 +44,33 @@ CastleArea::CastleArea(Form1 &f, QWidget *parent) : form(f) {
 
     Hrad2 = makeFrame(Hrad1, "Hrad2", {0, 0, 6735, 4095});
     Image51 = background(Hrad2, "Image51", "castle_hall");
-    Hotspots hall = addHotspots(form, Hrad2,
-                                {
-                                    {"Image49",
-                                     {5280, 240, 1215, 1455},
-                                     CursorKind::Look,
-                                     "Je to obraz některého z bývalých panovníků"},
-                                    {"Image50",
-                                     {2880, 360, 1215, 1935},
-                                     CursorKind::Look,
-                                     "Ani zdaleka netušíš, co to může být, ale asi starověký nástroj"},
-                                    {"Image52",
-                                     {2880, 2280, 1215, 1335},
-                                     CursorKind::Look,
-                                     "Vypadá to na rozcestník, ale je to psáno nějakou podivnou řečí"},
-                                    {"Image53", {0, 0, 495, 495}, CursorKind::Look, "Pavučina"},
-                                    {"Image55",
-                                     {5640, 1920, 975, 1695},
-                                     CursorKind::Right,
-                                     "Jít nalevo, snad tam něco zajímavého bude"},
-                                    {"Image56", {360, 3720, 6135, 375}, CursorKind::Back},
-                                    {"Image63", {0, 1680, 975, 1935}, CursorKind::Left},
-                                    {"Pavouk",
-                                     {240, 1440, 390, 165},
-                                     CursorKind::Take,
-                                     "je to malinkatý pavouček, možná že se bude někdy hodit"},
-                                });
+    Hotspots hall = addHotspots(
+        form, Hrad2,
+        {
+            {"Image49",
+             {5280, 240, 1215, 1455},
+             CursorKind::Look,
+             QT_TRANSLATE_NOOP("Status", "Je to obraz některého z bývalých panovníků")},
+            {"Image50",
+             {2880, 360, 1215, 1935},
+             CursorKind::Look,
+             QT_TRANSLATE_NOOP("Status", "Ani zdaleka netušíš, co to může být, ale asi starověký nástroj")},
+            {"Image52",
+             {2880, 2280, 1215, 1335},
+             CursorKind::Look,
+             QT_TRANSLATE_NOOP("Status", "Vypadá to na rozcestník, ale je to psáno nějakou podivnou řečí")},
+            {"Image53", {0, 0, 495, 495}, CursorKind::Look, QT_TRANSLATE_NOOP("Status", "Pavučina")},
+            {"Image55",
+             {5640, 1920, 975, 1695},
+             CursorKind::Right,
+             QT_TRANSLATE_NOOP("Status", "Jít nalevo, snad tam něco zajímavého bude")},
+            {"Image56", {360, 3720, 6135, 375}, CursorKind::Back},
+            {"Image63", {0, 1680, 975, 1935}, CursorKind::Left},
+            {"Pavouk",
+             {240, 1440, 390, 165},
+             CursorKind::Take,
+             QT_TRANSLATE_NOOP("Status", "je to malinkatý pavouček, možná že se bude někdy hodit")},
+        });
     Image49 = hall["Image49"];
     Image50 = hall["Image50"];
     Image52 = hall["Image52"];
@@ -74,15 +83,16 @@ CastleArea::CastleArea(Form1 &f, QWidget *parent) : form(f) {
 
     Hradvez = makeFrame(Hrad2, "Hradvez", {0, 0, 6735, 4095});
     Image64 = background(Hradvez, "Image64", "castle_tower");
-    Hotspots tower = addHotspots(form, Hradvez,
-                                 {
-                                     {"Houba",
-                                      {1320, 2760, 570, 405},
-                                      CursorKind::Take,
-                                      "Je to houba napuštěná vodou, snad by se dala použít třeba na "
-                                      "zalévání kytiček"},
-                                     {"Image65", {1680, 3360, 5040, 720}, CursorKind::Back},
-                                 });
+    Hotspots tower = addHotspots(
+        form, Hradvez,
+        {
+            {"Houba",
+             {1320, 2760, 570, 405},
+             CursorKind::Take,
+             QT_TRANSLATE_NOOP("Status", "Je to houba napuštěná vodou, snad by se dala použít třeba na "
+                                         "zalévání kytiček")},
+            {"Image65", {1680, 3360, 5040, 720}, CursorKind::Back},
+        });
     Houba = tower["Houba"];
     Houba->setPicture(Pictures::object("sponge_small"), Control::Fit::Stretch);
     Image65 = tower["Image65"];
@@ -96,18 +106,20 @@ CastleArea::CastleArea(Form1 &f, QWidget *parent) : form(f) {
             {"Zapalka",
              {3120, 3360, 540, 270},
              CursorKind::Take,
-             "Je to zápalka, ta zápalka hoří, prostě hoří"},
+             QT_TRANSLATE_NOOP("Status", "Je to zápalka, ta zápalka hoří, prostě hoří")},
             {"Image62",
              {4080, 3240, 2655, 495},
              CursorKind::Look,
-             "Je to postel od bezdomovce, který je právě na policejní stanici, ale ty mu máš snad něco "
-             "sehnat!"},
+             QT_TRANSLATE_NOOP(
+                 "Status",
+                 "Je to postel od bezdomovce, který je právě na policejní stanici, ale ty mu máš snad něco "
+                 "sehnat!")},
             {"Image59",
              {0, 480, 3375, 1575},
              CursorKind::Look,
-             "Jsou to obyčejné starodávné obrazy, asi nějací bratři"},
-            {"Image60", {2160, 2040, 975, 495}, CursorKind::Look, "Pavučiny"},
-            {"Image61", {6120, 0, 615, 375}, CursorKind::Look, "Pavučiny"},
+             QT_TRANSLATE_NOOP("Status", "Jsou to obyčejné starodávné obrazy, asi nějací bratři")},
+            {"Image60", {2160, 2040, 975, 495}, CursorKind::Look, QT_TRANSLATE_NOOP("Status", "Pavučiny")},
+            {"Image61", {6120, 0, 615, 375}, CursorKind::Look, QT_TRANSLATE_NOOP("Status", "Pavučiny")},
             {"Image58", {0, 2040, 1095, 2055}, CursorKind::Left},
         });
     Zapalka = hideout["Zapalka"];
@@ -162,12 +174,14 @@ void CastleArea::Image55_Click() {
     LabelControl *counter = form.police->Label2;
     if (counter->number() == 2) {
         enterParkedScene(Hrad3);
-        say("Našel jsi úkryt toho bezdomovce, co byl na policii");
+        say(QT_TRANSLATE_NOOP("Message", "Našel jsi úkryt toho bezdomovce, co byl na policii"));
         playTrack(form.MMControl1, "Hudba10.mid");
     }
     if (counter->number() == 0)
-        say("Nemáš důvod tam jít, i když je to důležité, ještě někam zajdi a pak to zkus znovu, jak "
-            "chceš!?!");
+        say(QT_TRANSLATE_NOOP(
+            "Message",
+            "Nemáš důvod tam jít, i když je to důležité, ještě někam zajdi a pak to zkus znovu, jak "
+            "chceš!?!"));
 }
 
 void CastleArea::Image58_Click() {
@@ -191,9 +205,11 @@ void CastleArea::Zapalka_Click() {
 }
 
 void CastleArea::Image62_Click() {
-    say("je to postel od bezdomovce, který je právě na policejní stanici, ale ty mu máš snad něco sehnat!");
+    say(QT_TRANSLATE_NOOP(
+        "Message",
+        "je to postel od bezdomovce, který je právě na policejní stanici, ale ty mu máš snad něco sehnat!"));
 }
 
 void CastleArea::hall_DragDrop(Control *source) {
-    if (source->Tag != QLatin1String("drivko")) say("To nepůjde, ne");
+    if (source->Tag != QLatin1String("drivko")) say(QT_TRANSLATE_NOOP("Message", "To nepůjde, ne"));
 }

@@ -11,14 +11,15 @@ FinaleArea::FinaleArea(Form1 &f, QWidget *parent) : form(f) {
     // As wide as every other scene: narrower, it would leave a strip of the president's room, teleport
     // included, at the right edge of the window.
     toend = makePictureBox(parent, "toend", {0, 0, 6735, 4095}, Pictures::scene("finale_door"));
-    Hotspots hill = addHotspots(form, toend,
-                                {
-                                    {"Image107",
-                                     {2520, 2400, 1935, 1695},
-                                     CursorKind::Forward,
-                                     "Hodně silně zabezpečené dveře, asi se nedají jen tak odemknout"},
-                                    {"Image108", {1920, 120, 375, 615}, CursorKind::Forward, "maják"},
-                                });
+    Hotspots hill = addHotspots(
+        form, toend,
+        {
+            {"Image107",
+             {2520, 2400, 1935, 1695},
+             CursorKind::Forward,
+             QT_TRANSLATE_NOOP("Status", "Hodně silně zabezpečené dveře, asi se nedají jen tak odemknout")},
+            {"Image108", {1920, 120, 375, 615}, CursorKind::Forward, QT_TRANSLATE_NOOP("Status", "maják")},
+        });
     Image107 = hill["Image107"];
     Image108 = hill["Image108"];
     Image107->onClick = [this] { Image107_Click(); };
@@ -35,17 +36,18 @@ FinaleArea::FinaleArea(Form1 &f, QWidget *parent) : form(f) {
     toend1 = makePictureBox(toend, "toend1", {-600, 360, 1095, 615}, Pictures::scene("finale_door_open"));
 
     MAJAK = makePictureBox(toend, "MAJAK", {-6480, 0, 6735, 4095}, Pictures::scene("finale_lighthouse"));
-    Hotspots room = addHotspots(form, MAJAK,
-                                {
-                                    {"Image112",
-                                     {5280, 1680, 1095, 1095},
-                                     CursorKind::Take,
-                                     "Skřínka, něco v ní je, ale je dobře zamčená"},
-                                    {"Image113", {120, 0, 495, 615}, CursorKind::Look, "Pavučina"},
-                                    {"Image114", {720, 3000, 2655, 735}, CursorKind::None, "Lavice"},
-                                    {"Image115", {1560, 0, 5055, 975}, CursorKind::None, "Okna"},
-                                    {"Image117", {0, 3720, 6615, 255}, CursorKind::Back},
-                                });
+    Hotspots room = addHotspots(
+        form, MAJAK,
+        {
+            {"Image112",
+             {5280, 1680, 1095, 1095},
+             CursorKind::Take,
+             QT_TRANSLATE_NOOP("Status", "Skřínka, něco v ní je, ale je dobře zamčená")},
+            {"Image113", {120, 0, 495, 615}, CursorKind::Look, QT_TRANSLATE_NOOP("Status", "Pavučina")},
+            {"Image114", {720, 3000, 2655, 735}, CursorKind::None, QT_TRANSLATE_NOOP("Status", "Lavice")},
+            {"Image115", {1560, 0, 5055, 975}, CursorKind::None, QT_TRANSLATE_NOOP("Status", "Okna")},
+            {"Image117", {0, 3720, 6615, 255}, CursorKind::Back},
+        });
     Image112 = room["Image112"];
     Image113 = room["Image113"];
     Image114 = room["Image114"];
@@ -70,25 +72,26 @@ void FinaleArea::Image117_Click() {
 }
 
 void FinaleArea::Image112_Click() {
-    showMessage(QStringLiteral("Prohledal jsi skříňku a našel jsi nehořící výbušninu a nádrž benzínu"));
+    showMessage(
+        QT_TRANSLATE_NOOP("Message", "Prohledal jsi skříňku a našel jsi nehořící výbušninu a nádrž benzínu"));
     Image112->setEnabled(false);
     form.inventory->dynam->setVisible(true);
     form.inventory->benzin->setVisible(true);
 }
 
 void FinaleArea::lighthouse_DragDrop(Control *source) {
-    if (!source->Tag.isEmpty()) showMessage(QStringLiteral("Takhle to nemůže fungovat"));
+    if (!source->Tag.isEmpty()) showMessage(QT_TRANSLATE_NOOP("Message", "Takhle to nemůže fungovat"));
 }
 
 void FinaleArea::Image107_DragDrop(Control *source) {
     // Three tests, each on the state the one before left: lit dynamite alone is too weak, and only
     // with the tank at the door does the second answer replace the first.
     if (source->Tag == QLatin1String("dynam1"))
-        showMessage(
-            QStringLiteral("Sice by to bouchlo, ale nezničilo by to dveře - Chce to něco silnějšího"));
+        showMessage(QT_TRANSLATE_NOOP(
+            "Message", "Sice by to bouchlo, ale nezničilo by to dveře - Chce to něco silnějšího"));
     if (benzinek->Visible() && source->Tag == QLatin1String("dynam1")) {
         toend->setPicture(toend1->Picture());
-        showMessage(QStringLiteral("Výbušnina Bouchla a ty mnůžeš dovnitř"));
+        showMessage(QT_TRANSLATE_NOOP("Message", "Výbušnina Bouchla a ty mnůžeš dovnitř"));
         benzinek->setVisible(false);
         form.inventory->dynam->setVisible(false);
     }

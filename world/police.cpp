@@ -29,48 +29,65 @@ PoliceArea::PoliceArea(Form1 &f, QWidget *parent) : form(f) {
     // The street, from the top of the stacking order down; the station's inside covers all of it.
     police = makeFrame(parent, "police", {0, 0, 6735, 4095});
     Image26 = makePicture(police, "Image26", {0, 0, 6900, 4050}, Pictures::scene("police_street"));
-    Hotspots street =
-        addHotspots(form, police,
-                    {
-                        {"Image30", {1800, 3120, 975, 975}, CursorKind::Forward},
-                        {"Image29",
-                         {2880, 3120, 1935, 855},
-                         CursorKind::Look,
-                         "Je to zeď, na které jsou hodně nehezká slova, ještě že nejdou všechna přečíst"},
-                        {"Image28", {0, 3120, 1695, 855}, CursorKind::Look, "vypadá to na sprosté nápisy"},
-                        {"Image27",
-                         {4920, 2520, 1815, 1575},
-                         CursorKind::Look,
-                         "Vypadá to, že byl tenhle obchod vykradený"},
-                    },
-                    Stacking::TopFirst);
+    Hotspots street = addHotspots(
+        form, police,
+        {
+            {"Image30", {1800, 3120, 975, 975}, CursorKind::Forward},
+            {"Image29",
+             {2880, 3120, 1935, 855},
+             CursorKind::Look,
+             QT_TRANSLATE_NOOP(
+                 "Status", "Je to zeď, na které jsou hodně nehezká slova, ještě že nejdou všechna přečíst")},
+            {"Image28",
+             {0, 3120, 1695, 855},
+             CursorKind::Look,
+             QT_TRANSLATE_NOOP("Status", "vypadá to na sprosté nápisy")},
+            {"Image27",
+             {4920, 2520, 1815, 1575},
+             CursorKind::Look,
+             QT_TRANSLATE_NOOP("Status", "Vypadá to, že byl tenhle obchod vykradený")},
+        },
+        Stacking::TopFirst);
     Image30 = street["Image30"];
     Image29 = street["Image29"];
     Image28 = street["Image28"];
     Image27 = street["Image27"];
     Image41 = form.citymap->addThumbnail(police, "Image41");
-    Image67 = addHotspot(form, police, {"Image67", {0, 720, 4815, 2295}, CursorKind::Look, "Budova Policie"});
+    Image67 = addHotspot(
+        form, police,
+        {"Image67", {0, 720, 4815, 2295}, CursorKind::Look, QT_TRANSLATE_NOOP("Status", "Budova Policie")});
 
     // Inside the station; the yard covers all of it.
     police2 = makeFrame(police, "police2", {0, 0, 6735, 4095});
     Image31 = makePicture(police2, "Image31", {-240, 0, 6900, 4050}, Pictures::scene("police_inside"));
     Image31->onMouseMove = [this] {
-        form.setStatus(QString::fromUtf8("obyčejný východ ven, před tuto stanici"));
+        form.setStatus(QT_TRANSLATE_NOOP("Status", "obyčejný východ ven, před tuto stanici"));
     };
     Hotspots inside = addHotspots(
         form, police2,
         {
-            {"Image54", {1320, 1200, 735, 1215}, CursorKind::None, "Květina, ale trochu bez květů"},
-            {"Image42", {2760, 480, 735, 855}, CursorKind::None, "Je tam napsáno WanteD, co to asi znamená"},
-            {"Image37", {240, 1200, 855, 1215}, CursorKind::Talk, "Je to jeden z policistů této stanice"},
+            {"Image54",
+             {1320, 1200, 735, 1215},
+             CursorKind::None,
+             QT_TRANSLATE_NOOP("Status", "Květina, ale trochu bez květů")},
+            {"Image42",
+             {2760, 480, 735, 855},
+             CursorKind::None,
+             QT_TRANSLATE_NOOP("Status", "Je tam napsáno WanteD, co to asi znamená")},
+            {"Image37",
+             {240, 1200, 855, 1215},
+             CursorKind::Talk,
+             QT_TRANSLATE_NOOP("Status", "Je to jeden z policistů této stanice")},
             {"Image36",
              {1080, 3120, 615, 975},
              CursorKind::Look,
-             "Je to jeden z nejlepších, úžasných vynálezů - Odpadkový koš, ale pozor, něco v něm je"},
+             QT_TRANSLATE_NOOP(
+                 "Status",
+                 "Je to jeden z nejlepších, úžasných vynálezů - Odpadkový koš, ale pozor, něco v něm je")},
             {"Image32",
              {3720, 1200, 1455, 2895},
              CursorKind::Forward,
-             "Vchod k bezdomovcům drženým na policii"},
+             QT_TRANSLATE_NOOP("Status", "Vchod k bezdomovcům drženým na policii")},
             {"Image33", {5760, 1200, 975, 2895}, CursorKind::Forward},
         },
         Stacking::TopFirst);
@@ -91,8 +108,13 @@ PoliceArea::PoliceArea(Form1 &f, QWidget *parent) : form(f) {
             {"Image40",
              {4080, 3240, 1095, 855},
              CursorKind::Look,
-             "Je to bedna, ze které vychází podivný zápach a ten bezdomovec si ji nějak obvzlášť hlídá"},
-            {"Image38", {5520, 2760, 975, 1335}, CursorKind::Look, "Sud a v něm hoří podivná chemikálie"},
+             QT_TRANSLATE_NOOP(
+                 "Status",
+                 "Je to bedna, ze které vychází podivný zápach a ten bezdomovec si ji nějak obvzlášť hlídá")},
+            {"Image38",
+             {5520, 2760, 975, 1335},
+             CursorKind::Look,
+             QT_TRANSLATE_NOOP("Status", "Sud a v něm hoří podivná chemikálie")},
             {"Image35", {0, 3360, 2775, 735}, CursorKind::Back},
         },
         Stacking::TopFirst);
@@ -116,10 +138,10 @@ PoliceArea::PoliceArea(Form1 &f, QWidget *parent) : form(f) {
     Image39->onDragDrop = [this](Control *source) { Image39_DragDrop(source); };
     Image40->onDragDrop = [this](Control *source) { Image40_DragDrop(source); };
     Image54->onDragDrop = [this](Control *source) { Image54_DragDrop(source); };
-    refuseAllButSplitWood(Image36, "Na koš, ani se nesnaž");
-    refuseAllButSplitWood(Image37, "AŤ už tě tu nevidím");
-    refuseAllButSplitWood(Image38, "To nepůjde, ne");
-    refuseAllButSplitWood(Image42, "To nepůjde, ne");
+    refuseAllButSplitWood(Image36, QT_TRANSLATE_NOOP("Message", "Na koš, ani se nesnaž"));
+    refuseAllButSplitWood(Image37, QT_TRANSLATE_NOOP("Message", "AŤ už tě tu nevidím"));
+    refuseAllButSplitWood(Image38, QT_TRANSLATE_NOOP("Message", "To nepůjde, ne"));
+    refuseAllButSplitWood(Image42, QT_TRANSLATE_NOOP("Message", "To nepůjde, ne"));
 }
 
 void PoliceArea::Image30_Click() {
@@ -145,7 +167,8 @@ void PoliceArea::Image41_Click() {
 }
 
 void PoliceArea::Image27_Click() {
-    say("Vypadá to na nedávno vykradený Bazar, snad něco budou veďet na policii");
+    say(QT_TRANSLATE_NOOP("Message",
+                          "Vypadá to na nedávno vykradený Bazar, snad něco budou veďet na policii"));
 }
 
 void PoliceArea::Image37_Click() {
@@ -154,19 +177,19 @@ void PoliceArea::Image37_Click() {
 
 void PoliceArea::Image36_Click() {
     Control *banan = form.inventory->banan;
-    if (banan->Visible()) say("Už tam nic není, hledáš jak můžeš, ale nic");
+    if (banan->Visible()) say(QT_TRANSLATE_NOOP("Message", "Už tam nic není, hledáš jak můžeš, ale nic"));
     if (!banan->Visible()) {
-        say("Po dukladném prohledání koše si našel banánovou slupku");
+        say(QT_TRANSLATE_NOOP("Message", "Po dukladném prohledání koše si našel banánovou slupku"));
         banan->setVisible(true);
     }
 }
 
 void PoliceArea::Image38_Click() {
     Control *Odmerka = form.inventory->Odmerka;
-    if (Odmerka->Visible()) say("Je tam už jen hořící sud");
+    if (Odmerka->Visible()) say(QT_TRANSLATE_NOOP("Message", "Je tam už jen hořící sud"));
     if (!Odmerka->Visible()) {
         Odmerka->setVisible(true);
-        say("Našel jsi u sudu prázdnou odměrku");
+        say(QT_TRANSLATE_NOOP("Message", "Našel jsi u sudu prázdnou odměrku"));
     }
 }
 
@@ -178,10 +201,12 @@ void PoliceArea::Image39_Click() {
         if (Form3 *talk = Windows::show<Form3>()) talk->Frame1->setVisible(true);
     }
     if (!Odmerka->Visible())
-        say("Nebude s tebou mluvit, asi proto, že se mu nelíbíš nebo nemáš nic co by chtěl, ještě to tu "
-            "prozkoumej");
+        say(QT_TRANSLATE_NOOP(
+            "Message",
+            "Nebude s tebou mluvit, asi proto, že se mu nelíbíš nebo nemáš nic co by chtěl, ještě to tu "
+            "prozkoumej"));
     if (Label2->number() == 2) {
-        say("Radši mu sežěň ty zápalky a dříví, jinak ti nedá tu hořlavinu");
+        say(QT_TRANSLATE_NOOP("Message", "Radši mu sežěň ty zápalky a dříví, jinak ti nedá tu hořlavinu"));
         Windows::unload<Form3>();
     }
     if (Label2->number() == 3) {
@@ -192,12 +217,13 @@ void PoliceArea::Image39_Click() {
 void PoliceArea::Image39_DragDrop(Control *source) {
     if (hasTag(source, "jidlo1")) {
         form.inventory->banan->setVisible(false);
-        say("Dal jsi bezdomovci banán, ten ho snědl, ale na svém si trvá dále");
+        say(QT_TRANSLATE_NOOP("Message", "Dal jsi bezdomovci banán, ten ho snědl, ale na svém si trvá dále"));
     } else {
-        say("To nepůjde, ne");
+        say(QT_TRANSLATE_NOOP("Message", "To nepůjde, ne"));
     }
     if (hasTag(source, "Ohen")) {
-        say("Dal jsi bezdomovci oheň, ten ti je moc vďečný a dovoluje ti nabrat si kyselinu");
+        say(QT_TRANSLATE_NOOP(
+            "Message", "Dal jsi bezdomovci oheň, ten ti je moc vďečný a dovoluje ti nabrat si kyselinu"));
         form.inventory->Image11->setVisible(false);
     }
 }
@@ -205,9 +231,9 @@ void PoliceArea::Image39_DragDrop(Control *source) {
 // The cup is filled only once the homeless man has his fire (the wood is gone from the inventory).
 void PoliceArea::Image40_DragDrop(Control *source) {
     Inventory &inv = *form.inventory;
-    if (!hasTag(source, "drivko")) say("To nepůjde, ne");
+    if (!hasTag(source, "drivko")) say(QT_TRANSLATE_NOOP("Message", "To nepůjde, ne"));
     if (!inv.Image11->Visible() && hasTag(source, "Odmerka")) {
-        say("Nabral jsi do odměrky trochu kyseliny");
+        say(QT_TRANSLATE_NOOP("Message", "Nabral jsi do odměrky trochu kyseliny"));
         Label2->setCaption("9");
         inv.Odmerka->setPicture(inv.Odmerka11->Picture());
         inv.Odmerka->DragIcon = inv.Odmerka11->DragIcon;
@@ -219,7 +245,7 @@ void PoliceArea::Image40_DragDrop(Control *source) {
 
 void PoliceArea::Image54_DragDrop(Control *source) {
     if (hasTag(source, "Voda"))
-        say("Zalil jsi květinu, ale moc jí to nepomohlo");
+        say(QT_TRANSLATE_NOOP("Message", "Zalil jsi květinu, ale moc jí to nepomohlo"));
     else
-        say("To nepůjde, ne");
+        say(QT_TRANSLATE_NOOP("Message", "To nepůjde, ne"));
 }

@@ -1,6 +1,8 @@
 // Hudba10.mid - the homeless man's yard and his hideout. A minor waltz, 104 bpm:
 // harmonica over a guitar's oom-pah-pah, the accordion remembering better days in C major.
-// Intro, A (16 bars), B (16), A, tag.
+// Intro, A (16 bars), B (16), A; the old man's guitar alone in F (16), the tune on the
+// accordion in D minor with the harmonica answering (16), the last A with the accordion
+// singing against it and the guitar picking, tag.
 #include "pieces.h"
 #include "score.h"
 
@@ -21,13 +23,27 @@ const char *kMemoryChords = "C | Em | F | C | Dm | G7 | C | C | F | C | Dm | Am 
 const char *kSighs = "rh. | rh. | rh. | rh. | rh. | rh. | rh. | rh. |"
                      "rh a5q | g5h. | rh f5q | e5h. | rh a5q | g#5h. | rh c6q | b5h.";
 
+const char *kGuitarSong = // C: the guitar's own tune, in F
+    "c5q f5q a5q | g5h e5q | f5q. e5e f5q | d5h. | d5q f5q bb5q | a5q g5q e5q | f5q a5q c6q | f5h. |"
+    "a5q. g5e f5q | e5h c5q | bb4q d5q f5q | a5h. | bb5q. a5e g5q | e5q g5q bb5q | a5h f5q | g#5h.";
+const char *kGuitarChords = "F | C7 | F | Dm | Bb | C7 | F | F | Dm | Am | Bb | F | Gm | C7 | F | E7";
+
+// The A tune a fifth lower, in D minor; its last bar turns back towards A minor.
+const char *kLowChords = "Am | Am | Dm | Dm | G | G | C | E7 | Am | Am | Dm | Dm | F | E7 | Am | B7";
+const char *kAnswers = "rh. | rh. | rh. | d5q c5q bb4q | rh. | rh. | rh. | c#5q e5q g5q | rh. | rh. | rh. |"
+                       "g5q a5q bb5q | rh. | rh. | rh. | e5q g#5q b5q";
+// The accordion's long notes against the last A.
+const char *kAgainst =
+    "c5h. | e5h. | f5h. | d5h. | d5h. | b4h. | c5h. | b4h. | e5h. | c5h. | a4h. | d5h. | c5h. |"
+    "b4h. | c5h. | a4h.";
+
 } // namespace
 
 void writeYard(const std::string &dir) {
     Song s("Hudba10.mid", "Zur ev Edivu - the yard", 104, 3);
     Part &harmonica = s.part("Harmonica", 0, 22, 127, 58, 55);
     Part &accordion = s.part("Accordion", 1, 21, 124, 74, 50);
-    Part &squeeze = s.part("Accordion chords", 2, 21, 98, 80, 50);
+    Part &squeeze = s.part("Accordion chords", 2, 21, 112, 80, 50);
     Part &guitar = s.part("Nylon guitar", 3, 24, 127, 44, 40);
     Part &bassPart = s.part("Acoustic bass", 4, 32, 127, 62, 30);
     Part &kit = s.part("Brushes", kDrumChannel, 40, 104, 64, 40);
@@ -39,14 +55,14 @@ void writeYard(const std::string &dir) {
 
     { // Intro, bars 0-3: the accordion alone, oom-pah-pah.
         const auto ch = chords(s, 0, "Am | Dm | E7 | Am");
-        bass(bassPart, s, ch, kWaltz, 33, 76);
+        bass(bassPart, s, ch, kWaltz, 33, 84);
         comp(squeeze, s, ch, ".xx", 57, 76);
         melody(accordion, s, 0, "rh. | rh. | rh e5q | e5q. d5e c5q", 80);
     }
     auto verse = [&](double at, bool second) {
-        melody(harmonica, s, at, kSong, second ? 98 : 94);
+        melody(harmonica, s, at, kSong, second ? 108 : 104);
         const auto ch = chords(s, at, kSongChords);
-        bass(bassPart, s, ch, kWaltz, 33, 82);
+        bass(bassPart, s, ch, kWaltz, 33, 90);
         comp(guitar, s, ch, ".xx", 52, 70);
         if (second) {
             comp(squeeze, s, ch, "x--|x--|o--", 57, 52);
@@ -55,21 +71,44 @@ void writeYard(const std::string &dir) {
     };
     verse(4, false);
     { // B, bars 20-35.
-        melody(accordion, s, 20, kMemory, 98);
+        melody(accordion, s, 20, kMemory, 108);
         melody(harmonica, s, 20, kSighs, 64);
         const auto ch = chords(s, 20, kMemoryChords);
-        bass(bassPart, s, ch, "R..|5..|R..|3..", 33, 86);
+        bass(bassPart, s, ch, "R..|5..|R..|3..", 33, 94);
         comp(guitar, s, ch, ".xx|.xx|.xx|.x.", 52, 74);
         drums(kit, s, 20, 16, {{PedalHat, ".oo"}, {kSwirl, "o..|o..|o..|x.."}, {Kick, "g.."}}, 66);
     }
     verse(36, true);
-    { // Tag, bars 52-55: the tune gives up on the tonic and fades.
-        melody(harmonica, s, 52, "d5q f5q a5q | g#5h. | a5h.~ | a5h.", 80);
-        const auto ch = chords(s, 52, "Dm | E7 | Am | Am");
-        bass(bassPart, s, ch, "R..|5..|R--|R--", 33, 76);
+    { // C, bars 52-67: the guitar alone with its tune, the accordion keeps the waltz.
+        melody(guitar, s, 52, kGuitarSong, 118);
+        const auto ch = chords(s, 52, kGuitarChords);
+        bass(bassPart, s, ch, "R..|5..|R..|3..", 33, 88);
+        comp(squeeze, s, ch, ".xx|.xx|.xx|.x.", 57, 60);
+        drums(kit, s, 52, 16, {{PedalHat, ".o.|.oo"}, {kSwirl, "o.."}}, 56);
+    }
+    { // Bars 68-83: the accordion takes the tune down into D minor, the harmonica answers.
+        melody(accordion, s, 68, kSong, 106, -7);
+        melody(harmonica, s, 68, kAnswers, 88);
+        const auto ch = chords(s, 68, kLowChords, -7);
+        bass(bassPart, s, ch, kWaltz, 33, 90);
+        comp(guitar, s, ch, ".xx|.x.", 52, 66);
+        drums(kit, s, 68, 16, {{PedalHat, ".oo"}, {kSwirl, "o..|x.."}, {Kick, "g..|..."}}, 62);
+    }
+    { // The last A, bars 84-99: the accordion sings against the tune, the guitar picks.
+        melody(harmonica, s, 84, kSong, 110);
+        melody(accordion, s, 84, kAgainst, 70);
+        const auto ch = chords(s, 84, kSongChords);
+        bass(bassPart, s, ch, "R..|5..|R..|R5.", 33, 92);
+        arpeggio(guitar, s, ch, "123432|123453", 52, 66);
+        drums(kit, s, 84, 16, {{PedalHat, ".oo"}, {kSwirl, "o.."}, {Kick, "g..|...|g..|..g"}}, 66);
+    }
+    { // Tag, bars 100-103: the tune gives up on the tonic and fades.
+        melody(harmonica, s, 100, "d5q f5q a5q | g#5h. | a5h.~ | a5h.", 80);
+        const auto ch = chords(s, 100, "Dm | E7 | Am | Am");
+        bass(bassPart, s, ch, "R..|5..|R--|R--", 33, 84);
         comp(guitar, s, ch, ".xx|.xx|x--|o--", 52, 64);
         comp(squeeze, s, ch, "x--|x--|x--|x--", 57, 50);
-        s.ritardando(53, 56, 80);
+        s.ritardando(101, 104, 80);
     }
     s.write(dir);
 }

@@ -122,6 +122,7 @@ Chord parseChord(std::string_view sym, const std::string &where) {
         return (pc + 12) % 12;
     };
     Chord c{};
+    c.name = std::string(sym);
     size_t i = 0;
     c.root = readRoot(sym, i);
     c.bass = c.root;
@@ -242,7 +243,7 @@ int Song::at(double bar) const {
 
 Part &Song::part(const std::string &name, int channel, int program, int volume, int pan, int reverb,
                  int chorus) {
-    parts_.push_back(Part{name, channel, program, volume, pan, reverb, chorus, 94, false, {}});
+    parts_.push_back(Part{name, channel, program, volume, pan, reverb, chorus, 94, false, {}, {}});
     return parts_.back();
 }
 
@@ -266,24 +267,59 @@ void Song::ritardando(double fromBar, double toBar, double toBpm) {
     }
 }
 
+double Song::secondsTo(int tick) const {
+    auto sorted = tempos_;
+    std::stable_sort(sorted.begin(), sorted.end(), [](auto &a, auto &b) { return a.first < b.first; });
+    double total = 0;
+    for (size_t i = 0; i < sorted.size() && sorted[i].first < tick; ++i) {
+        const int next = i + 1 < sorted.size() ? std::min(sorted[i + 1].first, tick) : tick;
+        total += double(next - sorted[i].first) / kTicksPerQuarter * 60.0 / sorted[i].second;
+    }
+    return total;
+}
+
 int Song::endTick() const {
     int last = 0;
     for (const auto &p : parts_)
         for (const auto &n : p.notes)
             last = std::max(last, n.tick + n.duration);
-    return (last + barTicks() - 1) / barTicks() * barTicks();
+    const double quietFrom = secondsTo(last) + kRingOut;
+    int end = (last + kTicksPerQuarter - 1) / kTicksPerQuarter * kTicksPerQuarter;
+    while (secondsTo(end) < quietFrom)
+        end += kTicksPerQuarter;
+    return end;
 }
 
 double Song::seconds() const {
-    auto sorted = tempos_;
-    std::stable_sort(sorted.begin(), sorted.end(), [](auto &a, auto &b) { return a.first < b.first; });
-    const int end = endTick();
-    double total = 0;
-    for (size_t i = 0; i < sorted.size() && sorted[i].first < end; ++i) {
-        const int next = i + 1 < sorted.size() ? std::min(sorted[i + 1].first, end) : end;
-        total += double(next - sorted[i].first) / kTicksPerQuarter * 60.0 / sorted[i].second;
+    return secondsTo(endTick());
+}
+
+namespace {
+bool sameHarmony(const Chord &a, const Chord &b) {
+    return a.root == b.root && a.bass == b.bass && a.tones == b.tones;
+}
+} // namespace
+
+void Song::addHarmony(const std::vector<Chord> &chords) {
+    for (const Chord &c : chords) {
+        bool known = false;
+        for (const Chord &h : harmony_) {
+            if (h.tick >= c.tick + c.duration || c.tick >= h.tick + h.duration) continue;
+            if (!sameHarmony(h, c))
+                fail(fileName_, "bar " + std::to_string(c.tick / barTicks() + 1) + ": " + c.name +
+                                    " against " + h.name + " written before");
+            if (h.tick <= c.tick && c.tick + c.duration <= h.tick + h.duration) known = true;
+        }
+        if (!known) harmony_.push_back(c);
     }
-    return total;
+    std::stable_sort(harmony_.begin(), harmony_.end(),
+                     [](const Chord &a, const Chord &b) { return a.tick < b.tick; });
+}
+
+const Chord *Song::harmonyAt(int tick) const {
+    for (const Chord &h : harmony_)
+        if (tick >= h.tick && tick < h.tick + h.duration) return &h;
+    return nullptr;
 }
 
 namespace {
@@ -299,8 +335,8 @@ int swingTick(int tick) {
 
 void Song::write(const std::string &dir) const {
     const double length = seconds();
-    if (length < 40 || length > 120)
-        fail(fileName_, "plays " + std::to_string(length) + " s, outside 40..120 s");
+    if (length < 150 || length > 300)
+        fail(fileName_, "plays " + std::to_string(length) + " s, outside 150..300 s");
     const int end = endTick();
 
     std::vector<smf::Track> tracks;
@@ -308,18 +344,41 @@ void Song::write(const std::string &dir) const {
     conductor.timeSignature(0, beats_, 4);
     for (const auto &[tick, bpm] : tempos_)
         conductor.tempo(tick, bpm);
+    // The harmony as markers: a chord where it starts, "N.C." where the harmony stops.
+    int sounding = -1; // the end of the chord heard so far
+    for (const Chord &h : harmony_) {
+        if (sounding >= 0 && sounding < h.tick) conductor.marker(sounding, "N.C.");
+        const Chord *before = h.tick > 0 ? harmonyAt(h.tick - 1) : nullptr;
+        if (!before || !sameHarmony(*before, h) || before->tick + before->duration <= h.tick)
+            conductor.marker(h.tick, h.name);
+        sounding = std::max(sounding, h.tick + h.duration);
+    }
+    if (sounding >= 0 && sounding < end) conductor.marker(sounding, "N.C.");
     tracks.push_back(std::move(conductor));
 
     for (const auto &p : parts_) {
         smf::Track track(p.name);
         track.program(0, p.channel, p.program);
-        track.control(0, p.channel, 7, p.volume);
+        track.control(0, p.channel, 7,
+                      std::clamp(int(std::lround(p.volume * std::pow(10.0, level_ / 40))), 0, 127));
         track.control(0, p.channel, 10, p.pan);
         track.control(0, p.channel, 11, 127);
         track.control(0, p.channel, 91, p.reverb);
         track.control(0, p.channel, 93, p.chorus);
 
         std::vector<Note> notes = p.notes;
+        for (const Approach &a : p.approaches) {
+            int target = -1; // the lowest key that starts at the next step
+            for (const Note &n : p.notes)
+                if (n.tick == a.target && (target < 0 || n.key < target)) target = n.key;
+            if (target < 0) {
+                const Chord *next = harmonyAt(a.target);
+                if (!next) next = harmonyAt(a.target - 1);
+                if (!next) fail(fileName_ + "/" + p.name, "a leading note with no harmony to lead into");
+                target = lowestAtOrAbove(next->bass, a.low);
+            }
+            notes[a.note].key = a.from < target ? target - 1 : target + 1;
+        }
         for (auto &n : notes) {
             if (n.key < 0 || n.key > 127) fail(fileName_ + "/" + p.name, "key out of range");
             if (p.swing) {
@@ -433,7 +492,8 @@ void melody(Part &part, const Song &song, double bar, std::string_view line, int
              "line does not end on a bar line");
 }
 
-std::vector<Chord> chords(const Song &song, double bar, std::string_view line) {
+std::vector<Chord> chords(Song &song, double bar, std::string_view line, int transpose) {
+    static const char *const names[] = {"C", "Db", "D", "Eb", "E", "F", "F#", "G", "Ab", "A", "Bb", "B"};
     std::vector<Chord> out;
     const int bt = song.barTicks();
     int t = song.at(bar);
@@ -448,6 +508,14 @@ std::vector<Chord> chords(const Song &song, double bar, std::string_view line) {
                 out.back().duration += len;
             } else {
                 Chord c = parseChord(sym, song.fileName() + " chord '" + std::string(sym) + "'");
+                if (transpose % 12 != 0) {
+                    const size_t quality = sym.size() > 1 && (sym[1] == '#' || sym[1] == 'b') ? 2 : 1;
+                    const size_t slash = std::min(sym.find('/'), sym.size());
+                    c.root = (c.root + transpose % 12 + 12) % 12;
+                    c.bass = (c.bass + transpose % 12 + 12) % 12;
+                    c.name = names[c.root] + std::string(sym.substr(quality, slash - quality));
+                    if (slash < sym.size()) c.name += std::string("/") + names[c.bass];
+                }
                 c.tick = t;
                 c.duration = len;
                 out.push_back(c);
@@ -455,6 +523,7 @@ std::vector<Chord> chords(const Song &song, double bar, std::string_view line) {
             t += len;
         }
     }
+    song.addHarmony(out);
     return out;
 }
 
@@ -562,13 +631,10 @@ void bass(Part &part, const Song &song, const std::vector<Chord> &chords, std::s
         case 'L':
             key = root - 5;
             break;
-        case 'A': {
-            const int nextTick = i + 1 < all.size() ? all[i + 1].tick : s.tick + s.length;
-            const Chord *n = chordAt(chords, nextTick);
-            const int target = lowestAtOrAbove(n->bass, low);
-            key = previous < target ? target - 1 : target + 1;
+        case 'A': // the key is chosen when the song is written and all that follows is known
+            part.approaches.push_back({part.notes.size(), s.tick + s.length, low, previous});
+            key = previous;
             break;
-        }
         default:
             fail(song.fileName() + "/" + part.name, std::string("bad bass step '") + s.symbol + "'");
         }

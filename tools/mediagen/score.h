@@ -30,15 +30,25 @@ struct Note {
     int tick, duration, key, velocity;
 };
 
+// A bass note that leads by a half step into whatever the bass plays next. The next note may
+// belong to a section that is written later, so the key is chosen when the song is written.
+struct Approach {
+    size_t note;   // index into Part::notes
+    int target;    // tick of the step that follows
+    int low, from; // the bass register and the key played before
+};
+
 struct Part {
     std::string name;
     int channel, program, volume, pan, reverb, chorus;
     int gate = 94;      // percent of a note's written length that sounds (breath between notes)
     bool swing = false; // off-beat eighths are played late, 2:1
     std::vector<Note> notes;
+    std::vector<Approach> approaches;
 };
 
 struct Chord {
+    std::string name;
     int tick, duration;
     int root, bass;         // pitch classes, 0 = C
     std::vector<int> tones; // semitones above the root
@@ -57,24 +67,40 @@ class Song {
     // Slows down step by step (each beat) from the tempo at fromBar to toBpm at toBar.
     void ritardando(double fromBar, double toBar, double toBpm);
 
-    int endTick() const;    // the end of the bar that holds the last note-off
+    // Moves every part's volume by about this many decibels, to set the whole piece's level.
+    void level(double dB) { level_ = dB; }
+
+    // The first beat at least kRingOut seconds after the last note-off: the player stops a track
+    // at its end, so the last notes must have died away (release and reverb) by then.
+    static constexpr double kRingOut = 3.0;
+    int endTick() const;
     double seconds() const; // playing time up to endTick
     const std::string &fileName() const { return fileName_; }
 
-    // Writes OUTDIR/fileName; stops with an error if the piece is not 40 to 120 s long.
+    // The harmony of the whole song, gathered from every chord line; a chord line that contradicts
+    // one written earlier for the same time is an error.
+    void addHarmony(const std::vector<Chord> &chords);
+    const Chord *harmonyAt(int tick) const;
+
+    // Writes OUTDIR/fileName with the harmony as chord markers; stops with an error if the piece
+    // is not 150 to 300 s long.
     void write(const std::string &dir) const;
 
   private:
     double bpmAt(int tick) const;
+    double secondsTo(int tick) const;
     std::string fileName_, title_;
     int beats_;
+    double level_ = 0;
     std::vector<std::pair<int, double>> tempos_;
     std::deque<Part> parts_;
+    std::vector<Chord> harmony_;
 };
 
 // Adds the line from the given bar on, `transpose` semitones up (for doublings).
 void melody(Part &part, const Song &song, double bar, std::string_view line, int velocity, int transpose = 0);
-std::vector<Chord> chords(const Song &song, double bar, std::string_view line);
+// Reads a chord line, `transpose` semitones up, and adds it to the song's harmony.
+std::vector<Chord> chords(Song &song, double bar, std::string_view line, int transpose = 0);
 
 // Block chords: X accent, x strike, o soft strike. The voicing stays close to the previous
 // chord, with its lowest key at or above `low`.
@@ -85,7 +111,8 @@ void comp(Part &part, const Song &song, const std::vector<Chord> &chords, std::s
 void arpeggio(Part &part, const Song &song, const std::vector<Chord> &chords, std::string_view pattern,
               int low, int velocity);
 // Bass line by degree of the current chord: R root (or the slash bass), 2 3 4 5 6 7 8,
-// L the fifth below, A a half step leading into the next step's root.
+// L the fifth below, A a half step leading into the bass's next note (also across into the next
+// section), or into the next chord's bass when a rest follows.
 void bass(Part &part, const Song &song, const std::vector<Chord> &chords, std::string_view pattern, int low,
           int velocity);
 

@@ -34,11 +34,21 @@ uint8_t status(int kind, int channel) {
 
 } // namespace
 
+namespace {
+std::vector<uint8_t> textEvent(uint8_t type, const std::string &text) {
+    std::vector<uint8_t> meta{0xff, type};
+    putVarLen(meta, uint32_t(text.size()));
+    meta.insert(meta.end(), text.begin(), text.end());
+    return meta;
+}
+} // namespace
+
 Track::Track(const std::string &name) {
-    std::vector<uint8_t> meta{0xff, 0x03};
-    putVarLen(meta, uint32_t(name.size()));
-    meta.insert(meta.end(), name.begin(), name.end());
-    add(0, Meta, std::move(meta));
+    add(0, Meta, textEvent(0x03, name));
+}
+
+void Track::marker(int tick, const std::string &text) {
+    add(tick, Meta, textEvent(0x06, text));
 }
 
 void Track::add(int tick, Order order, std::vector<uint8_t> bytes) {

@@ -1,0 +1,136 @@
+// Every text the game ships is seen whole where it is shown, in Czech and in English, at the scale the
+// test runs at (CTest runs it at 1, 1.5 and 2): the free fonts that stand in for the design's run wider,
+// so a text that would be cut is drawn a little smaller, and a text that fits keeps its design font.
+#include "support/harness.h"
+#include "support/translations.h"
+
+#include "game/form1.h"
+#include "game/language.h"
+#include "scenes/broucek.h"
+#include "scenes/conversation.h"
+#include "scenes/form3.h"
+#include "scenes/form4.h"
+#include "shell/credits.h"
+#include "shell/dopisek.h"
+#include "shell/first.h"
+#include "shell/form2.h"
+#include "shell/intro.h"
+#include "shell/load.h"
+#include "shell/menu.h"
+#include "shell/onetwo.h"
+
+namespace {
+void openEveryWindow() {
+    Windows::show<first>();
+    Windows::show<menu>();
+    Windows::show<intro>();
+    Windows::show<load>();
+    Windows::show<credits>();
+    Windows::show<onetwo>();
+    Windows::show<dopisek>();
+    Windows::show<Broucek>();
+    Windows::show<Form3>();
+    Windows::show<Form4>();
+    Windows::show<Form1>();
+}
+
+// A hidden label holding a number is one of the game's flags, never seen by the player.
+bool isCounter(const LabelControl *l) {
+    bool number = false;
+    l->text().toInt(&number);
+    return l->isHidden() && (number || l->text().isEmpty());
+}
+
+QString where(const QWidget *w, const QString &text) {
+    return QStringLiteral("%1/%2 (%3 pt): \"%4\"")
+        .arg(w->window()->objectName(), w->objectName())
+        .arg(w->font().pointSizeF())
+        .arg(text);
+}
+} // namespace
+
+class TestFit : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyTextFitsWhereItIsShown();
+    void onlyATextThatWouldBeCutIsDrawnSmaller();
+    void aForeignTextLongerThanTheLabelIsCut();
+};
+
+void TestFit::everyTextFitsWhereItIsShown() {
+    QStringList cut;
+    int measured = 0;
+    auto check = [&](auto *control) {
+        ++measured;
+        if (!control->textFits()) cut << currentLanguage() + " " + where(control, control->text());
+    };
+    const QList<TsEntry> texts = committedTs();
+    QVERIFY(texts.size() > 150);
+    for (const char *lang : {"cs", "en"}) {
+        Harness h;
+        installLanguage(lang);
+        openEveryWindow();
+        Form1 *game = Windows::find<Form1>();
+        for (const TsEntry &t : texts)
+            if (t.context == "Status") {
+                game->setStatus(t.source);
+                check(game->Label1);
+            }
+        for (const TsEntry &t : texts)
+            if (t.context == "Message") {
+                showMessage(t.source);
+                check(Windows::find<Form2>()->Label1);
+            }
+        const QList<GameWindow *> talks = {Windows::find<Form3>(), Windows::find<Form4>()};
+        for (GameWindow *talk : talks)
+            for (ConversationPlayer *p : talk->findChildren<ConversationPlayer *>())
+                for (const QString &line : p->script()) {
+                    p->line->setCaption(
+                        QCoreApplication::translate("Conversation", line.toUtf8().constData()));
+                    check(p->line);
+                }
+        // Everything else as the windows show it: titles of the map, the menu's buttons, "Dále", OK...
+        for (GameWindow *w : Windows::open()) {
+            for (LabelControl *l : w->findChildren<LabelControl *>())
+                if (!isCounter(l)) check(l);
+            for (ButtonControl *b : w->findChildren<ButtonControl *>())
+                check(b);
+        }
+        installLanguage("cs");
+    }
+    QVERIFY(measured > 2 * texts.size());
+    QVERIFY2(cut.isEmpty(), qPrintable("cut off:\n" + cut.join('\n')));
+}
+
+// A line a little too long for the homeless man's 225 x 65 pixel label (with wider fonts his longest
+// line is) is drawn smaller, whole; his short lines keep the design font.
+void TestFit::onlyATextThatWouldBeCutIsDrawnSmaller() {
+    Harness h;
+    installLanguage("cs");
+    Form3 *talk = Windows::show<Form3>();
+    LabelControl *label = talk->Label5;
+    label->setCaption(QString::fromUtf8("Dobře, pokusím se o to!"));
+    QCOMPARE(label->font(), label->designFont());
+    label->setCaption(QString::fromUtf8(
+        "OK, ale pak už se mnou nemluv a rovnou mi oheň dej, až to budeš mít, "
+        "můžeš si z té bedny nabrat do odměrky trochu kyseliny a tou si pak posloužit, co!"));
+    QVERIFY(label->textFits());
+    QVERIFY(label->font().pointSizeF() < label->designFont().pointSizeF());
+    QVERIFY(label->font().pointSizeF() >= 0.75 * label->designFont().pointSizeF());
+    label->setCaption(QString::fromUtf8("Z jaké bedny, co!"));
+    QCOMPARE(label->font(), label->designFont());
+}
+
+// A text that is not the game's own and is far longer than the label is not shrunk to a smear: it is
+// shown at the design font and cut at the bottom.
+void TestFit::aForeignTextLongerThanTheLabelIsCut() {
+    Harness h;
+    showMessage(QString("slovo ").repeated(200));
+    Form2 *dialog = Windows::find<Form2>();
+    QCOMPARE(dialog->Label1->font(), dialog->Label1->designFont());
+    QVERIFY(!dialog->Label1->textFits());
+    QCOMPARE(dialog->Label1->geometry(), QRect(24, 16, 225, 81));
+}
+
+QTEST_MAIN(TestFit)
+#include "test_fit.moc"

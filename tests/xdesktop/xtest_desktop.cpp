@@ -1,0 +1,161 @@
+// The game on a real X server under a real window manager, measured with the server's own eyes: the
+// cursor image and hot spot the server shows, the stacking order the window manager keeps, and where
+// the frames of the windows lie. tests/xdesktop/run.sh starts the server and the window manager.
+#include "support/harness.h"
+
+#include "game/form1.h"
+#include "runtime/cursors.h"
+#include "runtime/scale.h"
+#include "shell/credits.h"
+#include "shell/menu.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/Xfixes.h>
+
+namespace {
+struct XDisplay {
+    Display *d = XOpenDisplay(nullptr);
+    ~XDisplay() {
+        if (d) XCloseDisplay(d);
+    }
+};
+
+// The windows in the order the window manager stacks them, bottom first.
+QList<unsigned long> stackingOrder(Display *d) {
+    Atom prop = XInternAtom(d, "_NET_CLIENT_LIST_STACKING", False);
+    Atom type;
+    int format;
+    unsigned long count, rest;
+    unsigned char *data = nullptr;
+    QList<unsigned long> out;
+    if (XGetWindowProperty(d, DefaultRootWindow(d), prop, 0, 1024, False, XA_WINDOW, &type, &format, &count,
+                           &rest, &data) == Success &&
+        data) {
+        auto *ids = reinterpret_cast<unsigned long *>(data);
+        out = QList<unsigned long>(ids, ids + count);
+        XFree(data);
+    }
+    return out;
+}
+
+bool managed(Display *d, const QWidget *w) {
+    return stackingOrder(d).contains(w->winId()) && w->windowHandle()->isExposed();
+}
+
+// The frame the window manager drew, centred on the screen's free area within a pixel.
+void verifyCentredByFrame(QWidget *w) {
+    QVERIFY(QTest::qWaitFor([&] { return !w->windowHandle()->frameMargins().isNull(); }));
+    QVERIFY(QTest::qWaitFor([&] {
+        const QPoint off = w->frameGeometry().center() - w->screen()->availableGeometry().center();
+        return off.manhattanLength() <= 2;
+    }));
+}
+} // namespace
+
+class TestXDesktop : public QObject {
+    Q_OBJECT
+  private slots:
+    void cursorHotSpots_data();
+    void cursorHotSpots();
+    void gameOnTopAndCentred();
+    void autoScaleOnLargeScreen();
+};
+
+void TestXDesktop::cursorHotSpots_data() {
+    QTest::addColumn<int>("kind");
+    QTest::newRow("pointer") << int(CursorKind::Pointer);
+    QTest::newRow("take") << int(CursorKind::Take);
+    QTest::newRow("forward") << int(CursorKind::Forward);
+    QTest::newRow("back") << int(CursorKind::Back);
+    QTest::newRow("right") << int(CursorKind::Right);
+    QTest::newRow("crosshair") << int(CursorKind::Crosshair);
+}
+
+// At every scale the server shows the cursor at its scaled size, and the hot spot where the picture
+// points: on the scaled design hot spot, on a pixel the picture covers.
+void TestXDesktop::cursorHotSpots() {
+    QFETCH(int, kind);
+    const qreal scale = qEnvironmentVariable("XDESKTOP_SCALE", "1").toDouble();
+    XDisplay x;
+    QVERIFY(x.d);
+    QWidget w;
+    w.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    w.resize(200, 200);
+    w.move(100, 100);
+    w.setCursor(gameCursor(CursorKind(kind)));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint centre = w.mapToGlobal(w.rect().center());
+    QCursor::setPos(w.screen(), centre);
+    XFixesCursorImage *img = nullptr;
+    QVERIFY(QTest::qWaitFor([&] {
+        if (img) XFree(img);
+        XSync(x.d, False);
+        img = XFixesGetCursorImage(x.d);
+        return img && img->width == qRound(32 * scale);
+    }));
+    const QPoint design = cursorHotSpot(CursorKind(kind));
+    const QPoint expected(qRound(design.x() * scale), qRound(design.y() * scale));
+    const QPoint hot(img->xhot, img->yhot);
+    bool covered = false;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int px = hot.x() + dx, py = hot.y() + dy;
+            if (px >= 0 && py >= 0 && px < img->width && py < img->height)
+                covered |= (img->pixels[py * img->width + px] >> 24) > 0x40;
+        }
+    XFree(img);
+    QCOMPARE(hot, expected);
+    QVERIFY2(covered, "the hot spot lies on a pixel the picture does not cover");
+}
+
+// The menu stays open behind the game: the game window, opened after it, is in front, and each
+// window's frame is centred on the screen.
+void TestXDesktop::gameOnTopAndCentred() {
+    Harness h;
+    XDisplay x;
+    QVERIFY(x.d);
+    menu *m = Windows::show<menu>();
+    QVERIFY(QTest::qWaitFor([&] { return managed(x.d, m); }));
+    verifyCentredByFrame(m);
+    Form1 *game = Windows::show<Form1>();
+    QVERIFY(QTest::qWaitFor([&] { return managed(x.d, game); }));
+    verifyCentredByFrame(game);
+    auto gameAboveMenu = [&] {
+        const auto order = stackingOrder(x.d);
+        return order.indexOf(game->winId()) > order.indexOf(m->winId());
+    };
+    QVERIFY(QTest::qWaitFor(gameAboveMenu));
+    // "Hlavní Menu" brings the menu forward; the credits opened from the game lie above both.
+    Windows::show<menu>();
+    QVERIFY(QTest::qWaitFor([&] { return !gameAboveMenu(); }));
+    credits *c = Windows::show<credits>();
+    QVERIFY(QTest::qWaitFor([&] { return managed(x.d, c); }));
+    verifyCentredByFrame(c);
+    QVERIFY(QTest::qWaitFor([&] { return stackingOrder(x.d).last() == c->winId(); }));
+    // And it goes back behind the game once the player works in the game again.
+    Windows::show<Form1>();
+    QVERIFY(QTest::qWaitFor(gameAboveMenu));
+}
+
+// On a 2560 x 1440 screen without a scale of the user's own the game is drawn twice as large.
+void TestXDesktop::autoScaleOnLargeScreen() {
+    Harness h;
+    const QSizeF available = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const auto factor = Scale::decide(std::nullopt, false, available);
+    QCOMPARE(factor, std::optional<qreal>(2));
+    Scale::apply(*factor);
+    Form1 *game = Windows::show<Form1>();
+    QVERIFY(QTest::qWaitForWindowExposed(game));
+    XWindowAttributes a;
+    XDisplay x;
+    XGetWindowAttributes(x.d, game->winId(), &a);
+    QCOMPARE(QSize(a.width, a.height), QSize(890, 906));
+}
+
+QTEST_MAIN(TestXDesktop)
+#include "xtest_desktop.moc"
