@@ -282,8 +282,10 @@ SoundFontView *soundFontView() {
 
 // --- MIDI ------------------------------------------------------------------------------------------
 
-// FluidSynth synthesizers are costly to make (the soundfont is loaded into each), so they are kept
-// and reused: a channel that switches tracks gets a reset synthesizer, not a new one.
+// FluidSynth synthesizers are costly to make (the soundfont is loaded into each), so one is kept and
+// reused: a channel that switches tracks gets a reset synthesizer, not a new one. A second one,
+// made while another was in use (the menu's music over the game's), is let go when its channel
+// closes, or its 6 MB would stay for the rest of the game.
 struct Synth {
     fluid_settings_t *settings = nullptr;
     fluid_synth_t *synth = nullptr;
@@ -294,6 +296,8 @@ std::vector<Synth> &idleSynths() {
     static auto *idle = new std::vector<Synth>;
     return *idle;
 }
+
+int synthsInUse = 0; // held by a source
 
 void deleteSynth(Synth &s) {
     delete_fluid_synth(s.synth);
@@ -314,6 +318,7 @@ bool takeSynth(Synth &s, const QByteArray &midi) {
     if (!idle.empty()) {
         s = idle.back();
         idle.pop_back();
+        ++synthsInUse;
         return true;
     }
     static bool quiet = false;
@@ -328,6 +333,9 @@ bool takeSynth(Synth &s, const QByteArray &midi) {
     fluid_settings_setstr(s.settings, "player.timing-source", "sample");
     fluid_settings_setint(s.settings, "synth.threadsafe-api", 0);
     fluid_settings_setint(s.settings, "synth.dynamic-sample-loading", 1);
+    // Every voice costs some 11 KB whether it sounds or not; the densest piece of the game's music
+    // sounds 144 at once.
+    fluid_settings_setint(s.settings, "synth.polyphony", 192);
     s.synth = new_fluid_synth(s.settings);
     s.generation = view->generation();
     if (s.synth) {
@@ -348,10 +356,19 @@ bool takeSynth(Synth &s, const QByteArray &midi) {
     // where the C library would keep it for the life of the program: hand it back now.
     malloc_trim(0);
 #endif
+    ++synthsInUse;
     return true;
 }
 
 void giveBack(Synth s) {
+    --synthsInUse;
+    if (synthsInUse > 0 || !idleSynths().empty()) {
+        deleteSynth(s);
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+        return;
+    }
     fluid_synth_system_reset(s.synth);
     idleSynths().push_back(s);
 }
