@@ -21,7 +21,7 @@
 namespace {
 AudioEngine::Output output = AudioEngine::Output::Device;
 
-// --- MIDI ------------------------------------------------------------------------------------------
+// --- MIDI files ------------------------------------------------------------------------------------
 
 void silentLog(int, const char *, void *) {}
 
@@ -47,7 +47,7 @@ bool wellFormedMidi(const QByteArray &d) {
     return true;
 }
 
-// --- the soundfont, as the music needs it -----------------------------------------------------------
+// --- the soundfont, as the music needs it ----------------------------------------------------------
 //
 // A General MIDI soundfont holds some two hundred instruments, and FluidSynth builds a sizeable
 // structure for every zone of every one of them, although the game's music plays a few dozen. So
@@ -72,7 +72,7 @@ qsizetype readVarLen(const QByteArray &d, qsizetype &at, qsizetype end) {
 // Every preset a MIDI file asks for: its program changes with the bank chosen before them (on the
 // drum channel, drum kits). Channels that never change program play the defaults, which are always
 // kept. The file is expected to be well formed (wellFormedMidi); a damaged track ends the walk.
-void addRequests(const QByteArray &d, std::set<std::pair<int, int>> &out, bool &drums) {
+void addRequests(const QByteArray &d, std::set<std::pair<int, int>> &out) {
     qsizetype at = 14;
     while (at + 8 <= d.size() && d.mid(at, 4) == "MTrk") {
         const qsizetype end = std::min<qsizetype>(d.size(), at + 8 + qsizetype(be32(d, at + 4)));
@@ -99,7 +99,6 @@ void addRequests(const QByteArray &d, std::set<std::pair<int, int>> &out, bool &
             const int v1 = uchar(d[at]) & 0x7f, v2 = size > 1 ? uchar(d[at + 1]) & 0x7f : 0;
             if (kind == 0xb0 && v1 == 0) bank[channel] = v2;
             if (kind == 0xc0) out.insert({channel == 9 ? kDrumBank : bank[channel], v1});
-            if (kind == 0x90 && channel == 9) drums = true;
             at += size;
         }
         at = end;
@@ -115,7 +114,7 @@ class SoundFontView {
     const QString &path() const { return path_; }
     // Adds what a MIDI file selects; true when the view changed (synthesizers made before lack it).
     bool addMusic(const QByteArray &midi);
-    std::shared_ptr<const Patch> patch() const;
+    std::shared_ptr<const Patch> patch() const { return patch_; }
     int generation() const { return generation_; }
 
   private:
@@ -185,8 +184,7 @@ int SoundFontView::resolve(int bank, int program, bool drum) const {
 
 bool SoundFontView::addMusic(const QByteArray &midi) {
     std::set<std::pair<int, int>> asked;
-    bool drums = false;
-    addRequests(midi, asked, drums);
+    addRequests(midi, asked);
     const size_t before = used_.size();
     for (auto [bank, program] : asked)
         used_.insert(resolve(bank, program, bank == kDrumBank));
@@ -196,15 +194,17 @@ bool SoundFontView::addMusic(const QByteArray &midi) {
 }
 
 void SoundFontView::rebuild() {
+    ++generation_;
     auto patch = std::make_shared<Patch>();
     const qsizetype presets = phdr_.size() / 38 - 1; // the last record only ends the list
     for (qsizetype i = 0; i < presets; ++i) {
         const qsizetype p = i * 38;
         if (used_.count(le16(phdr_, p + 22) * 128 + le16(phdr_, p + 20))) continue;
         for (qsizetype bag = le16(phdr_, p + 24); bag < le16(phdr_, p + 38 + 24); ++bag) {
-            if ((bag + 2) * 4 > pbag_.size()) return;
+            // Not laid out as expected: the whole soundfont, then.
+            if ((bag + 2) * 4 > pbag_.size()) return patch_.reset(new Patch);
             for (qsizetype gen = le16(pbag_, bag * 4); gen < le16(pbag_, bag * 4 + 4); ++gen) {
-                if ((gen + 1) * 4 > pgen_.size()) return;
+                if ((gen + 1) * 4 > pgen_.size()) return patch_.reset(new Patch);
                 // The zone's instrument becomes a generator that presets may not carry, and the
                 // zone is dropped as it is read.
                 if (le16(pgen_, gen * 4) == 41) patch->emplace(pgenAt_ + gen * 4, 0);
@@ -212,15 +212,10 @@ void SoundFontView::rebuild() {
         }
     }
     patch_ = std::move(patch);
-    ++generation_;
 }
 
 std::mutex viewMutex;
 std::shared_ptr<const Patch> currentPatch; // read by the file callbacks, on the audio thread too
-
-std::shared_ptr<const Patch> SoundFontView::patch() const {
-    return patch_;
-}
 
 struct ViewFile {
     FILE *file;
@@ -280,7 +275,7 @@ SoundFontView *soundFontView() {
     return view.get();
 }
 
-// --- MIDI ------------------------------------------------------------------------------------------
+// --- the synthesizers ------------------------------------------------------------------------------
 
 // FluidSynth synthesizers are costly to make (the soundfont is loaded into each), so one is kept and
 // reused: a channel that switches tracks gets a reset synthesizer, not a new one. A second one,
@@ -339,9 +334,10 @@ bool takeSynth(Synth &s, const QByteArray &midi) {
     s.synth = new_fluid_synth(s.settings);
     s.generation = view->generation();
     if (s.synth) {
-        fluid_sfloader_t *loader = new_fluid_defsfloader(s.settings);
-        fluid_sfloader_set_callbacks(loader, viewOpen, viewRead, viewSeek, viewTell, viewClose);
-        fluid_synth_add_sfloader(s.synth, loader);
+        if (fluid_sfloader_t *loader = new_fluid_defsfloader(s.settings)) {
+            fluid_sfloader_set_callbacks(loader, viewOpen, viewRead, viewSeek, viewTell, viewClose);
+            fluid_synth_add_sfloader(s.synth, loader);
+        }
         std::lock_guard lock(viewMutex);
         currentPatch = view->patch();
     }
