@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures the game against its targets: start to the first window, resident memory with music
 # playing, idle CPU in the game window with and without sound, how quickly a piece of music starts,
-# and the wall time of the whole test suite's walkthrough. Needs a built tree (scripts/setup.sh) and runs on a virtual screen.
+# and the wall time of the whole test suite's walkthrough. Needs a built tree (scripts/setup.sh) and
+# runs on a virtual screen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
