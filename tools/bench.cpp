@@ -88,7 +88,7 @@ int benchMix() {
 int main(int argc, char **argv) {
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("startup");
     qputenv("BENCH_MODE", mode);
-    if (mode == "startup") return runGame(argc, argv);
+    if (mode == "startup") return runGame(1, argv); // the game itself takes no mode
     if (mode == "mix") return benchMix();
 
     QApplication app(argc, argv);
