@@ -6,59 +6,285 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <fluidsynth.h>
+#include <map>
+#include <set>
 #include <sndfile.h>
+#include <unistd.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 AudioEngine::Output output = AudioEngine::Output::Device;
 
-// --- WAV -------------------------------------------------------------------------------------------
-
-class WavSource : public AudioSource {
-  public:
-    explicit WavSource(std::vector<float> frames) : data_(std::move(frames)) {}
-    int mixInto(float *out, int frames) override {
-        const size_t total = data_.size() / 2;
-        const int n = int(std::min<size_t>(frames, total - pos_));
-        const float *src = data_.data() + pos_ * 2;
-        for (int i = 0; i < n * 2; ++i)
-            out[i] += src[i];
-        pos_ += n;
-        return n;
-    }
-
-  private:
-    std::vector<float> data_;
-    size_t pos_ = 0;
-};
-
-// Linear resampling of interleaved stereo to the engine's rate.
-std::vector<float> resample(const std::vector<float> &in, int fromRate) {
-    if (fromRate == AudioEngine::kRate || in.empty()) return in;
-    const size_t inFrames = in.size() / 2;
-    const size_t outFrames = size_t(double(inFrames) * AudioEngine::kRate / fromRate);
-    std::vector<float> out(outFrames * 2);
-    const double step = double(fromRate) / AudioEngine::kRate;
-    for (size_t i = 0; i < outFrames; ++i) {
-        const double x = i * step;
-        const size_t a = std::min(size_t(x), inFrames - 1), b = std::min(a + 1, inFrames - 1);
-        const float f = float(x - double(a));
-        for (int c = 0; c < 2; ++c)
-            out[i * 2 + c] = in[a * 2 + c] * (1 - f) + in[b * 2 + c] * f;
-    }
-    return out;
-}
-
-// --- MIDI ------------------------------------------------------------------------------------------
+// --- MIDI files ------------------------------------------------------------------------------------
 
 void silentLog(int, const char *, void *) {}
 
-// FluidSynth synthesizers are costly to make (the soundfont is loaded into each), so they are kept
-// and reused: a channel that switches tracks gets a reset synthesizer, not a new one.
+quint32 be32(const QByteArray &d, qsizetype at) {
+    const auto *p = reinterpret_cast<const unsigned char *>(d.constData() + at);
+    return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
+}
+
+// A Standard MIDI File whose header and every track it announces lie within the file. FluidSynth
+// would otherwise wait for tracks that never come, and the channel would never fall silent.
+bool wellFormedMidi(const QByteArray &d) {
+    if (d.size() < 14 || !d.startsWith("MThd") || be32(d, 4) != 6) return false;
+    const int format = (uchar(d[8]) << 8) | uchar(d[9]);
+    const int tracks = (uchar(d[10]) << 8) | uchar(d[11]);
+    if (format > 2 || tracks < 1) return false;
+    qsizetype at = 14;
+    for (int t = 0; t < tracks; ++t) {
+        if (at + 8 > d.size() || d.mid(at, 4) != "MTrk") return false;
+        const quint32 length = be32(d, at + 4);
+        if (length > quint32(d.size() - at - 8)) return false;
+        at += 8 + qsizetype(length);
+    }
+    return true;
+}
+
+// --- the soundfont, as the music needs it ----------------------------------------------------------
+//
+// A General MIDI soundfont holds some two hundred instruments, and FluidSynth builds a sizeable
+// structure for every zone of every one of them, although the game's music plays a few dozen. So
+// the synthesizers read the soundfont through a view in which the presets no piece of music selects
+// have lost their instruments (the soundfont format ignores a preset zone without one); with dynamic
+// sample loading, only the samples of the presets the music selects are ever read.
+
+// A preset as bank * 128 + program; the drum kits are bank 128.
+using Presets = std::set<int>;
+constexpr int kDrumBank = 128;
+
+qsizetype readVarLen(const QByteArray &d, qsizetype &at, qsizetype end) {
+    qsizetype v = 0;
+    for (int i = 0; i < 4 && at < end; ++i) {
+        const uchar b = uchar(d[at++]);
+        v = (v << 7) | (b & 0x7f);
+        if (!(b & 0x80)) return v;
+    }
+    return -1;
+}
+
+// Every preset a MIDI file asks for: its program changes with the bank chosen before them (on the
+// drum channel, drum kits). Channels that never change program play the defaults, which are always
+// kept. The file is expected to be well formed (wellFormedMidi); a damaged track ends the walk.
+void addRequests(const QByteArray &d, std::set<std::pair<int, int>> &out) {
+    qsizetype at = 14;
+    while (at + 8 <= d.size() && d.mid(at, 4) == "MTrk") {
+        const qsizetype end = std::min<qsizetype>(d.size(), at + 8 + qsizetype(be32(d, at + 4)));
+        int bank[16] = {};
+        uchar status = 0;
+        for (at += 8; at < end;) {
+            if (readVarLen(d, at, end) < 0 || at >= end) break;
+            uchar b = uchar(d[at]);
+            if (b == 0xff || b == 0xf0 || b == 0xf7) {
+                at += b == 0xff ? 2 : 1;
+                const qsizetype length = readVarLen(d, at, end);
+                if (length < 0) break;
+                at += length;
+                continue;
+            }
+            if (b & 0x80) {
+                status = b;
+                ++at;
+            }
+            if (!(status & 0x80)) break;
+            const int kind = status & 0xf0, channel = status & 0x0f;
+            const int size = kind == 0xc0 || kind == 0xd0 ? 1 : 2;
+            if (at + size > end) break;
+            const int v1 = uchar(d[at]) & 0x7f, v2 = size > 1 ? uchar(d[at + 1]) & 0x7f : 0;
+            if (kind == 0xb0 && v1 == 0) bank[channel] = v2;
+            if (kind == 0xc0) out.insert({channel == 9 ? kDrumBank : bank[channel], v1});
+            at += size;
+        }
+        at = end;
+    }
+}
+
+// The view: words of the soundfont file replaced while it is read (file offset, new value).
+using Patch = std::map<qint64, quint16>;
+
+class SoundFontView {
+  public:
+    explicit SoundFontView(const QString &path);
+    const QString &path() const { return path_; }
+    // Adds what a MIDI file selects; true when the view changed (synthesizers made before lack it).
+    bool addMusic(const QByteArray &midi);
+    std::shared_ptr<const Patch> patch() const { return patch_; }
+    int generation() const { return generation_; }
+
+  private:
+    int resolve(int bank, int program, bool drum) const;
+    void rebuild();
+
+    QString path_;
+    QByteArray phdr_, pbag_, pgen_;
+    qint64 pgenAt_ = -1;
+    Presets inFont_, used_;
+    std::shared_ptr<const Patch> patch_ = std::make_shared<Patch>();
+    int generation_ = 0;
+};
+
+quint16 le16(const QByteArray &d, qsizetype at) {
+    return quint16(uchar(d[at]) | uchar(d[at + 1]) << 8);
+}
+quint32 le32(const QByteArray &d, qsizetype at) {
+    return quint32(le16(d, at)) | quint32(le16(d, at + 2)) << 16;
+}
+
+SoundFontView::SoundFontView(const QString &path) : path_(path) {
+    // Finds the preset chunks; anything unexpected leaves the view empty, and the whole soundfont
+    // is loaded as it is.
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return;
+    const QByteArray head = f.read(12);
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "sfbk") return;
+    qint64 at = 12;
+    while (at + 12 <= f.size() && phdr_.isEmpty()) {
+        f.seek(at);
+        const QByteArray list = f.read(12);
+        if (list.size() < 12) return;
+        const qint64 size = le32(list, 4);
+        if (list.startsWith("LIST") && list.mid(8, 4) == "pdta") {
+            for (qint64 sub = at + 12; sub + 8 <= std::min(f.size(), at + 8 + size);) {
+                f.seek(sub);
+                const QByteArray hdr = f.read(8);
+                const qint64 length = le32(hdr, 4);
+                if (length > 4 * 1024 * 1024) return;
+                if (hdr.startsWith("phdr")) phdr_ = f.read(length);
+                if (hdr.startsWith("pbag")) pbag_ = f.read(length);
+                if (hdr.startsWith("pgen")) {
+                    pgenAt_ = sub + 8;
+                    pgen_ = f.read(length);
+                }
+                sub += 8 + length + (length & 1);
+            }
+            break;
+        }
+        at += 8 + size + (size & 1);
+    }
+    if (phdr_.size() < 2 * 38 || pbag_.size() < 8 || pgen_.size() < 8 || pgenAt_ < 0) phdr_.clear();
+    for (qsizetype p = 0; p + 2 * 38 <= phdr_.size(); p += 38)
+        inFont_.insert(le16(phdr_, p + 22) * 128 + le16(phdr_, p + 20));
+    // What every synthesizer selects before any music: the piano, and the standard drum kit.
+    used_ = {resolve(0, 0, false), resolve(kDrumBank, 0, true)};
+    rebuild();
+}
+
+// The preset FluidSynth falls back to when the one asked for is missing.
+int SoundFontView::resolve(int bank, int program, bool drum) const {
+    for (int p : {bank * 128 + program, drum ? kDrumBank * 128 : program, drum ? kDrumBank * 128 : 0})
+        if (inFont_.count(p)) return p;
+    return -1;
+}
+
+bool SoundFontView::addMusic(const QByteArray &midi) {
+    std::set<std::pair<int, int>> asked;
+    addRequests(midi, asked);
+    const size_t before = used_.size();
+    for (auto [bank, program] : asked)
+        used_.insert(resolve(bank, program, bank == kDrumBank));
+    if (used_.size() == before) return false;
+    rebuild();
+    return true;
+}
+
+void SoundFontView::rebuild() {
+    ++generation_;
+    auto patch = std::make_shared<Patch>();
+    const qsizetype presets = phdr_.size() / 38 - 1; // the last record only ends the list
+    for (qsizetype i = 0; i < presets; ++i) {
+        const qsizetype p = i * 38;
+        if (used_.count(le16(phdr_, p + 22) * 128 + le16(phdr_, p + 20))) continue;
+        for (qsizetype bag = le16(phdr_, p + 24); bag < le16(phdr_, p + 38 + 24); ++bag) {
+            // Not laid out as expected: the whole soundfont, then.
+            if ((bag + 2) * 4 > pbag_.size()) return patch_.reset(new Patch);
+            for (qsizetype gen = le16(pbag_, bag * 4); gen < le16(pbag_, bag * 4 + 4); ++gen) {
+                if ((gen + 1) * 4 > pgen_.size()) return patch_.reset(new Patch);
+                // The zone's instrument becomes a generator that presets may not carry, and the
+                // zone is dropped as it is read.
+                if (le16(pgen_, gen * 4) == 41) patch->emplace(pgenAt_ + gen * 4, 0);
+            }
+        }
+    }
+    patch_ = std::move(patch);
+}
+
+std::mutex viewMutex;
+std::shared_ptr<const Patch> currentPatch; // read by the file callbacks, on the audio thread too
+
+struct ViewFile {
+    FILE *file;
+    std::shared_ptr<const Patch> patch;
+};
+
+void *viewOpen(const char *name) {
+    FILE *f = std::fopen(name, "rb");
+    if (!f) return nullptr;
+    std::lock_guard lock(viewMutex);
+    return new ViewFile{f, currentPatch};
+}
+int viewRead(void *buf, fluid_long_long_t count, void *handle) {
+    auto *v = static_cast<ViewFile *>(handle);
+    const qint64 from = std::ftell(v->file);
+    if (from < 0 || std::fread(buf, 1, size_t(count), v->file) != size_t(count)) return FLUID_FAILED;
+    if (v->patch)
+        for (auto it = v->patch->lower_bound(from - 1); it != v->patch->end() && it->first < from + count;
+             ++it)
+            for (int k = 0; k < 2; ++k)
+                if (it->first + k >= from && it->first + k < from + count)
+                    static_cast<char *>(buf)[it->first + k - from] = char(it->second >> (8 * k));
+    return FLUID_OK;
+}
+int viewSeek(void *handle, fluid_long_long_t offset, int origin) {
+    return std::fseek(static_cast<ViewFile *>(handle)->file, long(offset), origin) == 0 ? FLUID_OK
+                                                                                        : FLUID_FAILED;
+}
+fluid_long_long_t viewTell(void *handle) {
+    return std::ftell(static_cast<ViewFile *>(handle)->file);
+}
+int viewClose(void *handle) {
+    auto *v = static_cast<ViewFile *>(handle);
+    std::fclose(v->file);
+    delete v;
+    return FLUID_OK;
+}
+
+// The view of the system's soundfont, made with the first piece of music and widened by every
+// piece that selects more. All the MIDI files beside the game are read at once, so that one
+// synthesizer serves the whole game.
+SoundFontView *soundFontView() {
+    static std::unique_ptr<SoundFontView> view;
+    if (!view) {
+        const QString font = findSoundFont();
+        if (font.isEmpty()) return nullptr;
+        view = std::make_unique<SoundFontView>(font);
+        const QDir dir = QDir::current();
+        for (const QString &name : dir.entryList({"*.mid", "*.midi"}, QDir::Files)) {
+            QFile f(dir.filePath(name));
+            if (f.size() <= AudioEngine::kMaxFileBytes && f.open(QIODevice::ReadOnly)) {
+                const QByteArray midi = f.readAll();
+                if (wellFormedMidi(midi)) view->addMusic(midi);
+            }
+        }
+    }
+    return view.get();
+}
+
+// --- the synthesizers ------------------------------------------------------------------------------
+
+// FluidSynth synthesizers are costly to make (the soundfont is loaded into each), so one is kept and
+// reused: a channel that switches tracks gets a reset synthesizer, not a new one. A second one,
+// made while another was in use (the menu's music over the game's), is let go when its channel
+// closes, or its 6 MB would stay for the rest of the game.
 struct Synth {
     fluid_settings_t *settings = nullptr;
     fluid_synth_t *synth = nullptr;
+    int generation = 0; // of the soundfont view it was made with
 };
 std::vector<Synth> &idleSynths() {
     // Outlives the engine, whose destructor empties it.
@@ -66,14 +292,30 @@ std::vector<Synth> &idleSynths() {
     return *idle;
 }
 
-bool takeSynth(Synth &s) {
-    if (!idleSynths().empty()) {
-        s = idleSynths().back();
-        idleSynths().pop_back();
+int synthsInUse = 0; // held by a source
+
+void deleteSynth(Synth &s) {
+    delete_fluid_synth(s.synth);
+    delete_fluid_settings(s.settings);
+}
+
+bool takeSynth(Synth &s, const QByteArray &midi) {
+    SoundFontView *view = soundFontView();
+    if (!view) return false;
+    view->addMusic(midi);
+    // Synthesizers made before the view last widened lack some of this music's instruments.
+    auto &idle = idleSynths();
+    for (Synth &old : idle)
+        if (old.generation != view->generation()) deleteSynth(old);
+    idle.erase(std::remove_if(idle.begin(), idle.end(),
+                              [&](const Synth &old) { return old.generation != view->generation(); }),
+               idle.end());
+    if (!idle.empty()) {
+        s = idle.back();
+        idle.pop_back();
+        ++synthsInUse;
         return true;
     }
-    const QString font = findSoundFont();
-    if (font.isEmpty()) return false;
     static bool quiet = false;
     if (!quiet) {
         for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
@@ -85,16 +327,44 @@ bool takeSynth(Synth &s) {
     fluid_settings_setnum(s.settings, "synth.gain", 0.7);
     fluid_settings_setstr(s.settings, "player.timing-source", "sample");
     fluid_settings_setint(s.settings, "synth.threadsafe-api", 0);
+    fluid_settings_setint(s.settings, "synth.dynamic-sample-loading", 1);
+    // Every voice costs some 11 KB whether it sounds or not; the densest piece of the game's music
+    // sounds 144 at once.
+    fluid_settings_setint(s.settings, "synth.polyphony", 192);
     s.synth = new_fluid_synth(s.settings);
-    if (!s.synth || fluid_synth_sfload(s.synth, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
+    s.generation = view->generation();
+    if (s.synth) {
+        if (fluid_sfloader_t *loader = new_fluid_defsfloader(s.settings)) {
+            fluid_sfloader_set_callbacks(loader, viewOpen, viewRead, viewSeek, viewTell, viewClose);
+            fluid_synth_add_sfloader(s.synth, loader);
+        }
+        std::lock_guard lock(viewMutex);
+        currentPatch = view->patch();
+    }
+    if (!s.synth ||
+        fluid_synth_sfload(s.synth, QFile::encodeName(view->path()).constData(), 1) == FLUID_FAILED) {
         if (s.synth) delete_fluid_synth(s.synth);
         delete_fluid_settings(s.settings);
         return false;
     }
+#ifdef __GLIBC__
+    // Reading the soundfont leaves megabytes of freed scratch memory scattered through the heap,
+    // where the C library would keep it for the life of the program: hand it back now.
+    malloc_trim(0);
+#endif
+    ++synthsInUse;
     return true;
 }
 
 void giveBack(Synth s) {
+    --synthsInUse;
+    if (synthsInUse > 0 || !idleSynths().empty()) {
+        deleteSynth(s);
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+        return;
+    }
     fluid_synth_system_reset(s.synth);
     idleSynths().push_back(s);
 }
@@ -167,63 +437,107 @@ sf_count_t memTell(void *user) {
 }
 } // namespace
 
-std::unique_ptr<AudioSource> loadWav(const QByteArray &data) {
-    SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
-    MemoryFile mem{&data};
-    SF_INFO info{};
-    SNDFILE *f = sf_open_virtual(&io, SFM_READ, &info, &mem);
-    if (!f) return nullptr;
-    std::vector<float> stereo;
-    if (info.channels >= 1 && info.channels <= 16 && info.samplerate >= 1000 && info.samplerate <= 384000) {
-        // The header's length is not trusted: read until the data ends, at most ten minutes.
-        const size_t limit = size_t(info.samplerate) * 600;
-        std::vector<float> chunk(size_t(4096) * info.channels);
-        size_t frames = 0;
-        sf_count_t got;
-        while (frames < limit && (got = sf_readf_float(f, chunk.data(), 4096)) > 0) {
-            for (sf_count_t i = 0; i < got; ++i) {
-                const float l = chunk[size_t(i) * info.channels];
-                const float r = info.channels > 1 ? chunk[size_t(i) * info.channels + 1] : l;
-                stereo.push_back(std::isfinite(l) ? std::clamp(l, -1.0f, 1.0f) : 0.0f);
-                stereo.push_back(std::isfinite(r) ? std::clamp(r, -1.0f, 1.0f) : 0.0f);
-            }
-            frames += size_t(got);
-        }
-        stereo = resample(stereo, info.samplerate);
-    }
-    sf_close(f);
-    if (stereo.empty()) return nullptr;
-    return std::make_unique<WavSource>(std::move(stereo));
-}
-
 namespace {
-quint32 be32(const QByteArray &d, qsizetype at) {
-    const auto *p = reinterpret_cast<const unsigned char *>(d.constData() + at);
-    return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
-}
-
-// A Standard MIDI File whose header and every track it announces lie within the file. FluidSynth
-// would otherwise wait for tracks that never come, and the channel would never fall silent.
-bool wellFormedMidi(const QByteArray &d) {
-    if (d.size() < 14 || !d.startsWith("MThd") || be32(d, 4) != 6) return false;
-    const int format = (uchar(d[8]) << 8) | uchar(d[9]);
-    const int tracks = (uchar(d[10]) << 8) | uchar(d[11]);
-    if (format > 2 || tracks < 1) return false;
-    qsizetype at = 14;
-    for (int t = 0; t < tracks; ++t) {
-        if (at + 8 > d.size() || d.mid(at, 4) != "MTrk") return false;
-        const quint32 length = be32(d, at + 4);
-        if (length > quint32(d.size() - at - 8)) return false;
-        at += 8 + qsizetype(length);
+// A WAV is played straight from its file's bytes and decoded as it sounds, so it costs the memory
+// of the file (the bar's loop 3.3 MB) instead of twice that as samples, and opening it costs
+// nothing but reading it. Other rates are resampled on the way (linearly), one channel is played
+// on both sides, and of more than two the first two are played.
+class WavSource : public AudioSource {
+  public:
+    explicit WavSource(const QByteArray &data) : data_(data), mem_{&data_} {}
+    ~WavSource() override {
+        if (file_) sf_close(file_);
     }
-    return true;
-}
+    WavSource(const WavSource &) = delete;
+    WavSource &operator=(const WavSource &) = delete;
+
+    // False when nothing in the data can be played.
+    bool open() {
+        SF_VIRTUAL_IO io{memLength, memSeek, memRead, memWrite, memTell};
+        SF_INFO info{};
+        file_ = sf_open_virtual(&io, SFM_READ, &info, &mem_);
+        if (!file_ || info.channels < 1 || info.channels > 16 || info.samplerate < 1000 ||
+            info.samplerate > 384000)
+            return false;
+        channels_ = info.channels;
+        step_ = double(info.samplerate) / AudioEngine::kRate;
+        left_ = size_t(info.samplerate) * 600; // the header's length is not trusted: ten minutes at most
+        chunk_.resize(size_t(kChunk) * size_t(channels_));
+        frames_.resize(size_t(kChunk + 1) * 2);
+        return fill();
+    }
+
+    int mixInto(float *out, int frames) override {
+        int n = 0;
+        for (; n < frames; ++n) {
+            size_t a = size_t(pos_);
+            while (a + 1 >= have_ && fill())
+                a = size_t(pos_);
+            if (a >= have_) break; // played to the end
+            const size_t b = a + 1 < have_ ? a + 1 : a;
+            const float f = float(pos_ - double(a));
+            out[n * 2] += frames_[a * 2] * (1 - f) + frames_[b * 2] * f;
+            out[n * 2 + 1] += frames_[a * 2 + 1] * (1 - f) + frames_[b * 2 + 1] * f;
+            pos_ += step_;
+        }
+        return n;
+    }
+
+  private:
+    static constexpr int kChunk = 4096;
+
+    // Decodes the next frames after the last one decoded, which stays in front of them for the
+    // interpolation across.
+    bool fill() {
+        if (ended_) return false;
+        const sf_count_t got =
+            left_ > 0 ? sf_readf_float(file_, chunk_.data(), std::min<sf_count_t>(kChunk, left_)) : 0;
+        if (got <= 0) {
+            ended_ = true;
+            return false;
+        }
+        left_ -= size_t(got);
+        size_t at = 0;
+        if (have_ > 0) {
+            frames_[0] = frames_[(have_ - 1) * 2];
+            frames_[1] = frames_[(have_ - 1) * 2 + 1];
+            pos_ -= double(have_ - 1);
+            at = 1;
+        }
+        for (sf_count_t i = 0; i < got; ++i, ++at) {
+            const float l = chunk_[size_t(i) * size_t(channels_)];
+            const float r = channels_ > 1 ? chunk_[size_t(i) * size_t(channels_) + 1] : l;
+            frames_[at * 2] = std::isfinite(l) ? std::clamp(l, -1.0f, 1.0f) : 0.0f;
+            frames_[at * 2 + 1] = std::isfinite(r) ? std::clamp(r, -1.0f, 1.0f) : 0.0f;
+        }
+        have_ = at;
+        return true;
+    }
+
+    QByteArray data_;
+    MemoryFile mem_;
+    SNDFILE *file_ = nullptr;
+    int channels_ = 0;
+    double step_ = 1;           // frames of the file per frame played
+    size_t left_ = 0;           // frames the ten-minute limit still allows
+    std::vector<float> chunk_;  // as read, every channel
+    std::vector<float> frames_; // stereo: the last frame decoded before, then the chunk
+    size_t have_ = 0;           // frames in frames_
+    double pos_ = 0;            // where playing is, in frames_
+    bool ended_ = false;
+};
 } // namespace
+
+std::unique_ptr<AudioSource> loadWav(const QByteArray &data) {
+    auto source = std::make_unique<WavSource>(data);
+    if (!source->open()) return nullptr;
+    return source;
+}
 
 std::unique_ptr<AudioSource> loadMidi(const QByteArray &data) {
     if (!wellFormedMidi(data)) return nullptr;
     Synth s;
-    if (!takeSynth(s)) return nullptr;
+    if (!takeSynth(s, data)) return nullptr;
     fluid_player_t *player = new_fluid_player(s.synth);
     if (!player || fluid_player_add_mem(player, data.constData(), size_t(data.size())) != FLUID_OK) {
         if (player) delete_fluid_player(player);
@@ -258,6 +572,32 @@ QString findSoundFont() {
     return {};
 }
 
+// --- the limiter -----------------------------------------------------------------------------------
+
+void Limiter::process(float *stereo, int frames) {
+    // Holding the reduced gain for a while and letting it rise over a fifth of a second keeps it from
+    // following the waveform itself, which would only be clipping by another name.
+    constexpr int kHold = AudioEngine::kRate / 40;
+    const double rise = 1.0 - std::exp(-1.0 / (0.2 * AudioEngine::kRate));
+    for (int i = 0; i < frames; ++i) {
+        float &l = stereo[i * 2], &r = stereo[i * 2 + 1];
+        if (!std::isfinite(l)) l = 0;
+        if (!std::isfinite(r)) r = 0;
+        const double peak = std::max(std::abs(l), std::abs(r));
+        if (hold_ > 0)
+            --hold_;
+        else if (gain_ < 1.0)
+            gain_ = gain_ > 0.9999 ? 1.0 : gain_ + (1.0 - gain_) * rise;
+        if (peak * gain_ > kCeiling) {
+            gain_ = kCeiling / peak;
+            hold_ = kHold;
+        }
+        const float g = float(gain_);
+        l = std::clamp(l * g, -kCeiling, kCeiling);
+        r = std::clamp(r * g, -kCeiling, kCeiling);
+    }
+}
+
 // --- the engine ------------------------------------------------------------------------------------
 
 AudioEngine &AudioEngine::instance() {
@@ -272,10 +612,8 @@ void AudioEngine::setOutput(Output o) {
 AudioEngine::~AudioEngine() {
     if (device_) SDL_CloseAudioDevice(device_);
     channels_.clear();
-    for (Synth &s : idleSynths()) {
-        delete_fluid_synth(s.synth);
-        delete_fluid_settings(s.settings);
-    }
+    for (Synth &s : idleSynths())
+        deleteSynth(s);
     idleSynths().clear();
 }
 
@@ -384,23 +722,52 @@ void AudioEngine::render(float *out, int frames) {
         if (!c.playing || !c.source) continue;
         if (c.source->mixInto(out, frames) < frames) c.playing = false; // the track has ended
     }
-    for (int i = 0; i < frames * 2; ++i)
-        out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    limiter_.process(out, frames);
 }
+
+namespace {
+// While SDL looks for a device, the sound libraries behind it write their own complaints straight to
+// the standard error (ALSA's "cannot find card '0'" and half a dozen lines more): they go nowhere.
+class SilencedStderr {
+  public:
+    SilencedStderr() {
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+        if (null >= 0) ::close(null);
+    }
+    ~SilencedStderr() {
+        std::fflush(stderr);
+        if (saved_ >= 0) {
+            dup2(saved_, STDERR_FILENO);
+            ::close(saved_);
+        }
+    }
+
+  private:
+    int saved_;
+};
+} // namespace
 
 void AudioEngine::ensureDevice() {
     if (deviceTried_ || output == Output::Offline) return;
     deviceTried_ = true;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // Ctrl-C and kill must still end the game
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-    SDL_AudioSpec want{}, have{};
-    want.freq = kRate;
-    want.format = AUDIO_F32SYS;
-    want.channels = 2;
-    want.samples = 1024;
-    want.callback = sdlCallback;
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-    if (!device_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    {
+        SilencedStderr quiet;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+            SDL_AudioSpec want{}, have{};
+            want.freq = kRate;
+            want.format = AUDIO_F32SYS;
+            want.channels = 2;
+            want.samples = 1024;
+            want.callback = sdlCallback;
+            device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+            if (!device_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        }
+    }
+    if (!device_) std::fputs("no sound device: playing without sound\n", stderr);
 }
 
 void AudioEngine::updatePause() {

@@ -17,6 +17,19 @@ class AudioSource {
     virtual int mixInto(float *out, int frames) = 0;
 };
 
+// The last stage of the mix: where the channels together would pass the ceiling, the whole mix is
+// turned down at once and comes back up slowly, so loud moments keep their shape instead of being
+// clipped flat. Below the ceiling the mix passes untouched.
+class Limiter {
+  public:
+    static constexpr float kCeiling = 0.891f; // -1 dBFS
+    void process(float *stereo, int frames);
+
+  private:
+    double gain_ = 1.0;
+    int hold_ = 0; // frames before the gain may rise again
+};
+
 class AudioEngine {
   public:
     static constexpr int kRate = 44100;
@@ -61,7 +74,7 @@ class AudioEngine {
     unsigned device_ = 0;
     bool deviceTried_ = false;
     bool paused_ = true;
-    std::vector<float> scratch_;
+    Limiter limiter_;
 };
 
 // Looks a bare file name up in the working directory, without regard to letter case.

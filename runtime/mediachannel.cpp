@@ -2,6 +2,20 @@
 
 #include "runtime/audioengine.h"
 
+#include <QDir>
+#include <cstdio>
+
+namespace {
+// The game plays on without its music and sounds, as designed, but says once where it looked.
+void reportMissing(const QString &file) {
+    static bool reported = false;
+    if (reported) return;
+    reported = true;
+    std::fprintf(stderr, "media files missing in %s (%s): playing without them\n",
+                 qPrintable(QDir::toNativeSeparators(QDir::currentPath())), qPrintable(file));
+}
+} // namespace
+
 MediaChannel::MediaChannel(QObject *owner, const QString &name)
     : QObject(owner), channel_(AudioEngine::instance().createChannel()) {
     setObjectName(name);
@@ -14,12 +28,15 @@ MediaChannel::~MediaChannel() {
 void MediaChannel::setCommand(const QString &command) {
     command_ = command;
     AudioEngine &engine = AudioEngine::instance();
-    if (command == "Open")
-        engine.open(channel_, resolveMediaFile(FileName));
-    else if (command == "Play")
+    if (command == "Open") {
+        const QString path = resolveMediaFile(FileName);
+        if (path.isEmpty() && !FileName.isEmpty()) reportMissing(FileName);
+        engine.open(channel_, path);
+    } else if (command == "Play") {
         engine.play(channel_); // nothing happens on a closed channel
-    else if (command == "Close")
+    } else if (command == "Close") {
         engine.close(channel_);
+    }
 }
 
 MediaChannel::State MediaChannel::state() const {

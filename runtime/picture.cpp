@@ -1,8 +1,10 @@
 #include "runtime/picture.h"
 
+#include <QCache>
 #include <QFile>
 #include <QHash>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace {
@@ -15,8 +17,15 @@ struct Key {
 size_t qHash(const Key &k, size_t seed = 0) {
     return qHashMulti(seed, k.path, k.size.width(), k.size.height(), k.dprPercent);
 }
-QHash<Key, QPixmap> &cache() {
-    static QHash<Key, QPixmap> c;
+// Rendered pictures are kept for the next paint, but not all of them: a player who has been
+// everywhere would otherwise carry every picture of the game as pixels (16 MB at their own size,
+// four times that at double scale). The least recently painted go first. The budget counts logical
+// pixels, so a scaled game keeps as many pictures. The style keeps drawn pieces of buttons and
+// frames in Qt's shared pixmap cache, which may grow to 10 MB; it is held to 2 MB.
+QCache<Key, QPixmap> &cache() {
+    static QCache<Key, QPixmap> c(8 * 1024); // kilobytes at 32 bits a logical pixel
+    static const bool styleHeld = (QPixmapCache::setCacheLimit(2 * 1024), true);
+    Q_UNUSED(styleHeld);
     return c;
 }
 QString twinSuffix; // ".en.svg"; empty for the originals
@@ -47,8 +56,7 @@ QPixmap Picture::render(const QString &picture, QSize size, qreal dpr) {
     const QString path = resolve(picture);
     if (path.isEmpty() || size.isEmpty()) return {};
     Key key{path, size, int(dpr * 100 + 0.5)};
-    auto it = cache().find(key);
-    if (it != cache().end()) return *it;
+    if (const QPixmap *kept = cache().object(key)) return *kept;
     QPixmap pm;
     QSvgRenderer r(path);
     if (r.isValid()) {
@@ -61,6 +69,6 @@ QPixmap Picture::render(const QString &picture, QSize size, qreal dpr) {
         p.end();
         pm.setDevicePixelRatio(dpr);
     }
-    cache().insert(key, pm);
+    cache().insert(key, new QPixmap(pm), qMax(1, int(qint64(size.width()) * size.height() * 4 / 1024)));
     return pm;
 }

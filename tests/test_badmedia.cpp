@@ -1,11 +1,14 @@
 // Broken media never stops the game: every file of the game missing, empty, cut short, full of
-// random bytes, of the other kind, or with a header that claims far more than is there.
+// random bytes, of the other kind, or with a header that claims far more than is there. And a game
+// without its media or without a sound device says so in one line of its own, and nothing more.
 #include "support/harness.h"
 
 #include "game/form1.h"
 #include "runtime/audioengine.h"
 #include "runtime/mediachannel.h"
 
+#include <QApplication>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -51,6 +54,9 @@ class TestBadMedia : public QObject {
     }
     void brokenFilesAreSilentAndTheGameGoesOn_data();
     void brokenFilesAreSilentAndTheGameGoesOn();
+    void startWithoutMediaSaysWhereItLookedOnce();
+    void startWithoutSoundDeviceSaysSoOnce();
+    void startWithSoundDeviceSaysNothing();
 };
 
 void TestBadMedia::brokenFilesAreSilentAndTheGameGoesOn_data() {
@@ -100,5 +106,66 @@ void TestBadMedia::brokenFilesAreSilentAndTheGameGoesOn() {
     QDir::setCurrent(back);
 }
 
-QTEST_MAIN(TestBadMedia)
+namespace {
+// The game as a player starts it from a terminal: this test program again, as a child that opens
+// the game window and plays its tracks with a real audio output, in the given folder and
+// environment. Returns what the child wrote to the standard error.
+QString startedGameSays(const QString &folder, const QStringList &environment) {
+    QTemporaryDir runtime;
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("BADMEDIA_CHILD", "1");
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    for (const QString &pair : environment)
+        env.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    child.setProcessEnvironment(env);
+    child.setWorkingDirectory(folder);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    if (!child.waitForFinished(60000) || child.exitCode() != 0) return "child failed";
+    return QString::fromLocal8Bit(child.readAllStandardError());
+}
+
+int childGame(int argc, char **argv) {
+    // The tests' offscreen screen complains about what it cannot do (raise a window); a real one does not.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
+        if (!message.startsWith("This plugin does not support"))
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    QApplication app(argc, argv);
+    Harness h;
+    AudioEngine::setOutput(AudioEngine::Output::Device);
+    Form1 *form = Windows::show<Form1>();
+    for (const char *name : kFiles)
+        playTrack(form->MMControl1, QString::fromLatin1(name));
+    h.advance(26000); // the siren
+    return 0;
+}
+} // namespace
+
+void TestBadMedia::startWithoutMediaSaysWhereItLookedOnce() {
+    QTemporaryDir empty;
+    const QString said = startedGameSays(empty.path(), {"SDL_AUDIODRIVER=dummy"});
+    QCOMPARE(said,
+             QString("media files missing in %1 (Hudba7.mid): playing without them\n").arg(empty.path()));
+}
+
+void TestBadMedia::startWithoutSoundDeviceSaysSoOnce() {
+    // A sound card that is not there: ALSA has much to say about it, the game one line.
+    const QString here = QDir::currentPath();
+    QCOMPARE(startedGameSays(here, {"SDL_AUDIODRIVER=alsa", "AUDIODEV=hw:99"}),
+             QString("no sound device: playing without sound\n"));
+    QCOMPARE(startedGameSays(here, {"SDL_AUDIODRIVER=none"}),
+             QString("no sound device: playing without sound\n"));
+}
+
+void TestBadMedia::startWithSoundDeviceSaysNothing() {
+    QCOMPARE(startedGameSays(QDir::currentPath(), {"SDL_AUDIODRIVER=dummy"}), QString());
+}
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsSet("BADMEDIA_CHILD")) return childGame(argc, argv);
+    QApplication app(argc, argv);
+    TestBadMedia test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_badmedia.moc"

@@ -6,7 +6,10 @@
 //   bench game     the game window open with its music playing: resident memory, and the CPU used
 //                  over ten idle seconds;
 //   bench mix      the audio engine alone with music and the siren on two channels: the share of one
-//                  core it needs on average and in its most expensive 50 ms.
+//                  core it needs on average and in its most expensive 50 ms;
+//   bench start    each piece of music started on a channel: the time its Open and Play take, the
+//                  time the first 10 ms of sound take to mix, and how far into the sound the first
+//                  audible sample lies.
 #include "game/app.h"
 #include "game/form1.h"
 #include "runtime/audioengine.h"
@@ -83,6 +86,32 @@ int benchMix() {
     std::printf("mix_cpu_percent_peak_50ms %.2f\n", worst / 50.0 * 100.0);
     return 0;
 }
+int benchTrackStart() {
+    AudioEngine::setOutput(AudioEngine::Output::Offline);
+    QObject owner;
+    MediaChannel music(&owner, "music");
+    const int chunk = AudioEngine::kRate / 100; // 10 ms
+    std::vector<float> buf(size_t(chunk) * 2);
+    for (const char *file :
+         {"Hudba7.mid", "hudba8.mid", "Hudba13.mid", "Hudba10.mid", "Hudba15.mid", "Hudba2.mid"}) {
+        const qint64 t0 = monotonicNs();
+        playTrack(&music, file);
+        const qint64 t1 = monotonicNs();
+        double firstMix = 0, firstSound = -1;
+        for (int i = 0; i < 200 && firstSound < 0; ++i) {
+            const qint64 t = monotonicNs();
+            AudioEngine::instance().render(buf.data(), chunk);
+            if (i == 0) firstMix = (monotonicNs() - t) / 1e6;
+            for (int k = 0; k < chunk && firstSound < 0; ++k)
+                if (std::abs(buf[size_t(k) * 2]) > 0.001f)
+                    firstSound = (i * chunk + k) * 1000.0 / AudioEngine::kRate;
+        }
+        std::printf(
+            "%-12s open_and_play_ms %.2f first_10ms_mix_ms %.2f first_sound_at_ms %.1f resident_mb %.1f\n",
+            file, (t1 - t0) / 1e6, firstMix, firstSound, residentKb() / 1024.0);
+    }
+    return 0;
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -90,6 +119,7 @@ int main(int argc, char **argv) {
     qputenv("BENCH_MODE", mode);
     if (mode == "startup") return runGame(1, argv); // the game itself takes no mode
     if (mode == "mix") return benchMix();
+    if (mode == "start") return benchTrackStart();
 
     QApplication app(argc, argv);
     setupApplication();

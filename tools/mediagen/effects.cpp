@@ -9,30 +9,44 @@
 
 using namespace synth;
 
-// frame3start.wav - 4.0 s under the launch picture: the engine coughs, a rumble builds up,
-// the roar with its crackle, then the rocket climbs away and the sound thins out.
+// frame3start.wav - 4.0 s under the launch picture: the igniter fires with a thump at once and the
+// fuel pumps start to whine, the engine coughs, a rumble builds up, the roar with its crackle, then
+// the rocket climbs away and the sound thins out.
 void writeLaunch(const std::string &dir) {
     Stereo out(frames(4.0));
     Noise nl(101), nr(202), nc(303), nt(404);
-    Filter rumbleL, rumbleR, roarL, roarR, bodyL, bodyR, crackleF, whooshL, whooshR, turbulence, cough;
+    Filter rumbleL, rumbleR, roarL, roarR, bodyL, bodyR, crackleF, whooshL, whooshR, turbulence, cough, spark;
+    Oscillator thump, pump, pumpOver;
     double brownL = 0, brownR = 0;
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / kRate;
-        const double build = smoothstep(0.35, 1.6, t);                       // ignition to full thrust
+        const double build = smoothstep(0.2, 1.6, t);                        // ignition to full thrust
         const double away = t < 2.1 ? 1.0 : std::exp(-(t - 2.1) * 1.25);     // climbing out of earshot
         const double wobble = 1 + 0.25 * turbulence.low(nt.white(), 6) * 12; // slow flutter of the flame
 
         // Three coughs of the igniter before the engine catches.
         double pops = 0;
         for (double p : {0.04, 0.17, 0.29}) {
-            if (t >= p) pops += std::exp(-(t - p) / 0.035) * (0.5 + p);
+            if (t >= p) pops += std::exp(-(t - p) / 0.035) * (0.9 + p);
         }
         const float pop = cough.band(nc.white(), 700, 1.2) * float(pops);
+
+        // The igniter: a low thump with a hiss of sparks, right at the start.
+        const double bang = t < 0.02 ? 0.0
+                                     : thump.sine(42 + 60 * std::exp(-(t - 0.02) / 0.04)) *
+                                           std::exp(-(t - 0.02) / 0.18) * std::min(1.0, (t - 0.02) / 0.004);
+        const double sparks = spark.high(nc.white(), 2500) * std::exp(-t / 0.25) * smoothstep(0.0, 0.01, t);
+
+        // The fuel pumps spin up under everything and fade into the roar.
+        const double pumpHz = 180 + 900 * smoothstep(0.0, 1.4, t);
+        const double whine = (pump.sine(pumpHz) + 0.4 * pumpOver.sine(pumpHz * 2.01)) *
+                             smoothstep(0.0, 0.06, t) * (1 - smoothstep(1.0, 2.2, t)) * 0.09;
+        const double ignition = bang * 0.35 + sparks * 0.12 + whine;
 
         brownL = 0.995 * brownL + 0.05 * nl.white();
         brownR = 0.995 * brownR + 0.05 * nr.white();
         const double lowCut = 45 + 140 * build;
-        const double rumble = (0.2 + 0.8 * build) * smoothstep(0.15, 0.6, t) * (0.35 + 0.65 * away);
+        const double rumble = (0.2 + 0.8 * build) * smoothstep(0.0, 0.4, t) * (0.35 + 0.65 * away);
 
         const double roarCut = std::max(350.0, (300 + 5200 * build * build) * std::pow(away, 1.6));
         const double roar = smoothstep(0.55, 1.7, t) * std::pow(away, 1.1) * wobble;
@@ -50,9 +64,10 @@ void writeLaunch(const std::string &dir) {
         const double roarL1 = roarL.low(wl, roarCut) * 0.8 + bodyL.low(wl, roarCut * 0.25) * 1.4;
         const double roarR1 = roarR.low(wr, roarCut) * 0.8 + bodyR.low(wr, roarCut * 0.25) * 1.4;
         const double l = rumbleL.low(float(brownL), lowCut, 0.9) * 1.8 * rumble + roarL1 * roar +
-                         whooshL.band(nl.white(), sweep, 2.5) * whoosh + crackle * 0.8 + pop;
+                         whooshL.band(nl.white(), sweep, 2.5) * whoosh + crackle * 0.8 + pop + ignition;
         const double r = rumbleR.low(float(brownR), lowCut, 0.9) * 1.8 * rumble + roarR1 * roar +
-                         whooshR.band(nr.white(), sweep * 1.04, 2.5) * whoosh + crackle * 0.6 + pop;
+                         whooshR.band(nr.white(), sweep * 1.04, 2.5) * whoosh + crackle * 0.6 + pop +
+                         ignition;
         out.left[i] = float(l);
         out.right[i] = float(r);
     }
@@ -165,33 +180,39 @@ void writeLost(const std::string &dir) {
     writeWav(dir + "/uvod2.wav", out, true);
 }
 
-// police.wav - a patrol car goes by with its two-tone horn: B-flat and E-flat alternating
-// every 0.6 s, a little louder and higher as it comes, lower as it leaves. Peaks at -6 dBFS
-// because it plays over the music every 26 s.
+// police.wav - a patrol car with its two-tone horn (B-flat and E-flat, alternating every 0.6 s)
+// drives past along the street: it comes from afar on the left, passes a few metres away and drives
+// off to the right. Its level follows the distance, the far car sounds duller (the air swallows the
+// highs), and the pitch drops as it goes by. It plays over the music every 26 s, so it stays well
+// under it.
 void writeSiren(const std::string &dir) {
-    const double length = 3.3;
+    const double length = 4.4, closest = length / 2;
+    const double speed = 14.0, nearest = 6.0, sound = 343.0; // 50 km/h, 6 m from the listener
     Stereo out(frames(length));
     Oscillator square, saw;
-    Filter horn, speaker, high, grille;
+    Filter horn, speaker, high, grille, air;
     double logf = std::log(hz(75));
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / kRate;
+        const double along = speed * (t - closest);
+        const double distance = std::hypot(nearest, along);
+        const double approach = speed * along / distance; // > 0 while it drives away
         const bool hi = int(t / 0.6) % 2 == 0;
         const double target = std::log(hz(hi ? 75 : 70));                // E-flat 5, B-flat 4
         logf += (target - logf) * (1 - std::exp(-1.0 / (0.02 * kRate))); // 20 ms glide
-        const double doppler = 1 + 0.018 * std::tanh((1.6 - t) * 1.8);
-        const double f = std::exp(logf) * doppler;
+        const double f = std::exp(logf) * sound / (sound + approach);
         const double raw = 0.75 * square.square(f) + 0.25 * saw.saw(f);
         const double shaped = horn.band(float(raw), 1300, 0.9) * 1.6 + speaker.low(float(raw), 3200) * 0.5;
-        const double v = grille.low(float(std::tanh(1.2 * high.high(float(shaped), 250))), 4000, 0.6);
-        const double near = 0.55 + 0.45 * std::exp(-std::pow((t - 1.6) / 1.0, 2));
-        const double pan = std::tanh((t - 1.6) * 1.2) * 0.45;
+        const double horned = grille.low(float(std::tanh(1.2 * high.high(float(shaped), 250))), 4000, 0.6);
+        const double v = air.low(float(horned), 1500 + 6000 * nearest / distance) * nearest / distance;
+        const double pan = std::clamp(along / 12.0, -1.0, 1.0) * 0.7;
         const double angle = (pan + 1) * kPi / 4;
-        out.left[i] = float(v * near * std::cos(angle));
-        out.right[i] = float(v * near * std::sin(angle));
+        out.left[i] = float(v * std::cos(angle));
+        out.right[i] = float(v * std::sin(angle));
     }
     Reverb(0.4, 0.5).process(out, 0.2);
-    normalise(out, -6.0);
+    removeDc(out);
+    normalise(out, -12.0);
     fade(out, 0.04, 0.3);
     writeWav(dir + "/police.wav", out, true);
 }

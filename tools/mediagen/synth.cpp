@@ -125,6 +125,19 @@ void normalise(Stereo &buffer, double peakDb) {
     }
 }
 
+void removeDc(Stereo &buffer) {
+    const double r = 1 - 2 * kPi * 10.0 / kRate;
+    for (Mono *side : {&buffer.left, &buffer.right}) {
+        double x1 = 0, y1 = 0;
+        for (float &v : *side) {
+            const double y = v - x1 + r * y1;
+            x1 = v;
+            y1 = y;
+            v = float(y);
+        }
+    }
+}
+
 void fade(Stereo &buffer, double inSeconds, double outSeconds) {
     const size_t n = buffer.size(), in = frames(inSeconds), out = frames(outSeconds);
     for (size_t i = 0; i < n; ++i) {

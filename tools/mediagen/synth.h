@@ -97,6 +97,8 @@ struct Level {
 };
 Level measure(const Stereo &buffer);
 void normalise(Stereo &buffer, double peakDb);
+// A gentle high-pass (about 10 Hz) that takes out any DC offset a saturation stage leaves.
+void removeDc(Stereo &buffer);
 void fade(Stereo &buffer, double inSeconds, double outSeconds);
 
 } // namespace synth

@@ -1,0 +1,235 @@
+// The siren and the launch as the player hears them, through the game's own mixer and against the
+// music they sound with; the mixer's limiter, which keeps music plus siren from clipping; and the
+// engine's playing of sound files and music beyond the game's own.
+#include "support/harness.h"
+
+#include "runtime/audioengine.h"
+#include "runtime/mediachannel.h"
+
+#include <QTemporaryDir>
+#include <cmath>
+
+namespace {
+using Samples = std::vector<float>; // stereo, interleaved
+
+// The whole file as the engine plays it, until the channel falls silent by itself.
+Samples renderFile(const QString &file) {
+    QObject owner;
+    MediaChannel ch(&owner, "channel");
+    playTrack(&ch, file);
+    Samples out;
+    const int chunk = 2205;
+    std::vector<float> buf(chunk * 2);
+    for (int i = 0; i < 20 * 600 && ch.isSounding(); ++i) {
+        AudioEngine::instance().render(buf.data(), chunk);
+        out.insert(out.end(), buf.begin(), buf.end());
+    }
+    return out;
+}
+
+double toDb(double v) {
+    return 20 * std::log10(v + 1e-12);
+}
+
+// RMS of both sides over [from, to) seconds, in dBFS.
+double rmsDb(const Samples &s, double from = 0, double to = 1e9) {
+    const size_t a = std::min(s.size(), size_t(from * AudioEngine::kRate) * 2);
+    const size_t b = std::min(s.size(), size_t(to * AudioEngine::kRate) * 2);
+    double sum = 0;
+    for (size_t i = a; i < b; ++i)
+        sum += double(s[i]) * s[i];
+    return toDb(std::sqrt(sum / double(std::max<size_t>(1, b - a))));
+}
+
+double peakDb(const Samples &s) {
+    float peak = 0;
+    for (float v : s)
+        peak = std::max(peak, std::abs(v));
+    return toDb(peak);
+}
+
+double seconds(const Samples &s) {
+    return double(s.size() / 2) / AudioEngine::kRate;
+}
+
+// The median level of the game's six pieces of music, measured through this engine: the effects are
+// set against it.
+constexpr double kMusicRms = -18.5;
+
+QString figures(const Samples &s) {
+    return QString("%1 s, RMS %2 dBFS, peak %3 dBFS")
+        .arg(seconds(s), 0, 'f', 2)
+        .arg(rmsDb(s), 0, 'f', 1)
+        .arg(peakDb(s), 0, 'f', 1);
+}
+} // namespace
+
+class TestEffects : public QObject {
+    Q_OBJECT
+  private slots:
+    void sirenPassesBelowTheMusic();
+    void launchIsHeardFromItsFirstMoment();
+    void limiterKeepsLoudMixesWholeAndQuietOnesUntouched();
+    void musicBeyondTheGamesOwnStillFindsItsInstruments();
+    void soundAtAnotherRatePlaysItsLengthSmoothly();
+};
+
+void TestEffects::sirenPassesBelowTheMusic() {
+    Harness h;
+    const Samples s = renderFile("police.wav");
+    qInfo("police.wav: %s", qPrintable(figures(s)));
+    QVERIFY2(rmsDb(s) <= kMusicRms - 6, qPrintable(figures(s)));
+    QVERIFY(peakDb(s) <= -10);
+
+    double mean[2] = {0, 0};
+    for (size_t i = 0; i < s.size(); ++i)
+        mean[i % 2] += s[i];
+    for (double &m : mean)
+        m /= double(s.size() / 2);
+    qInfo("DC offset %.4f %.4f", mean[0], mean[1]);
+    QVERIFY(std::abs(mean[0]) < 0.001 && std::abs(mean[1]) < 0.001);
+
+    // The car comes from afar, passes close by and goes away: the loudest moment lies in the middle
+    // and both ends are far quieter than it.
+    const double length = seconds(s), window = 0.25;
+    double loudest = -200, loudestAt = 0;
+    for (double t = 0; t + window <= length; t += 0.05) {
+        const double level = rmsDb(s, t, t + window);
+        if (level > loudest) loudest = level, loudestAt = t + window / 2;
+    }
+    const double first = rmsDb(s, 0.1, 0.1 + window), last = rmsDb(s, length - 0.1 - window, length - 0.1);
+    qInfo("far %.1f, near %.1f (at %.2f s), far %.1f dBFS", first, loudest, loudestAt, last);
+    QVERIFY(loudestAt > length / 3 && loudestAt < length * 2 / 3);
+    QVERIFY(loudest - first >= 10 && loudest - last >= 10);
+}
+
+void TestEffects::launchIsHeardFromItsFirstMoment() {
+    Harness h;
+    const Samples s = renderFile("frame3start.wav");
+    qInfo("frame3start.wav: %s; first 0.1 s %.1f, first 0.5 s %.1f dBFS", qPrintable(figures(s)),
+          rmsDb(s, 0, 0.1), rmsDb(s, 0, 0.5));
+    QVERIFY(rmsDb(s, 0, 0.1) > -40);
+    QVERIFY(rmsDb(s, 0, 0.5) > -35);
+    QVERIFY(std::abs(rmsDb(s) - kMusicRms) <= 4);
+}
+
+namespace {
+// A sample of writeToneWav's tone as the engine reads it back.
+float tone(double amplitude, int i) {
+    return float(qint16(amplitude * 32767 * std::sin(i * 0.1))) / 32768.0f;
+}
+
+// Renders the next seconds of the mix; expected(i) is what the channels add up to at frame i of it.
+template <class F> std::pair<double, double> gainRange(double seconds, double skip, F expected, float *peak) {
+    const int frames = int(seconds * AudioEngine::kRate);
+    Samples out(size_t(frames) * 2);
+    AudioEngine::instance().render(out.data(), frames);
+    double low = 1e9, high = 0;
+    for (int i = 0; i < frames; ++i) {
+        const float want = expected(i);
+        *peak = std::max(*peak, std::abs(out[i * 2]));
+        if (out[i * 2] != out[i * 2 + 1]) return {0, 0}; // both sides are turned down alike
+        if (i >= skip * AudioEngine::kRate && std::abs(want) > 0.2) {
+            low = std::min(low, double(out[i * 2] / want));
+            high = std::max(high, double(out[i * 2] / want));
+        }
+    }
+    return {low, high};
+}
+} // namespace
+
+void TestEffects::limiterKeepsLoudMixesWholeAndQuietOnesUntouched() {
+    Harness h;
+    QTemporaryDir dir;
+    writeToneWav(dir.filePath("long.wav"), 4 * AudioEngine::kRate, AudioEngine::kRate, 0.5);
+    writeToneWav(dir.filePath("soft.wav"), AudioEngine::kRate / 2, AudioEngine::kRate, 0.35);
+    writeToneWav(dir.filePath("loud.wav"), AudioEngine::kRate / 2, AudioEngine::kRate, 0.8);
+    AudioEngine &engine = AudioEngine::instance();
+    const int a = engine.createChannel(), b = engine.createChannel();
+    const int half = AudioEngine::kRate / 2;
+    float peak = 0;
+
+    // Just under the ceiling together: the mix is exactly the sum.
+    QVERIFY(engine.open(a, dir.filePath("long.wav")) && engine.open(b, dir.filePath("soft.wav")));
+    engine.play(a);
+    engine.play(b);
+    auto [low, high] = gainRange(
+        0.5, 0, [](int i) { return tone(0.5, i) + tone(0.35, i); }, &peak);
+    QCOMPARE(low, 1.0);
+    QCOMPARE(high, 1.0);
+
+    // Far over it: turned down to the ceiling, and after the first moment by one steady gain, so the
+    // waves keep their round tops.
+    QVERIFY(engine.open(b, dir.filePath("loud.wav")));
+    engine.play(b);
+    peak = 0;
+    std::tie(low, high) = gainRange(
+        0.5, 0.01, [&](int i) { return tone(0.5, half + i) + tone(0.8, i); }, &peak);
+    qInfo("loud: peak %.3f, gain %.3f .. %.3f", peak, low, high);
+    QVERIFY(peak <= Limiter::kCeiling && peak > Limiter::kCeiling - 0.01);
+    QVERIFY(high / low < 1.01);
+
+    // Alone again, the quiet channel comes back to its own level.
+    gainRange(
+        2.5, 0, [](int) { return 0.0f; }, &peak);
+    std::tie(low, high) = gainRange(
+        0.5, 0, [&](int i) { return tone(0.5, 7 * half + i); }, &peak);
+    QCOMPARE(low, 1.0);
+    QCOMPARE(high, 1.0);
+    engine.destroyChannel(a);
+    engine.destroyChannel(b);
+}
+
+// The synthesizer loads only the instruments the game's music selects; a piece that asks for others
+// (a melody on a square lead, a beat on the 808 kit) must still be heard.
+void TestEffects::musicBeyondTheGamesOwnStillFindsItsInstruments() {
+    Harness h;
+    QTemporaryDir dir;
+    auto piece = [&](const char *name, int channel, int program, int key) {
+        const QByteArray track = QByteArray::fromHex("00") + char(0xc0 | channel) + char(program) +
+                                 QByteArray::fromHex("00") + char(0x90 | channel) + char(key) + char(100) +
+                                 QByteArray::fromHex("8100") + char(0x80 | channel) + char(key) + char(0) +
+                                 QByteArray::fromHex("00ff2f00");
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::WriteOnly)) return QString();
+        f.write(QByteArray::fromHex("4d546864000000060000000100604d54726b") +
+                QByteArray::fromHex(QByteArray::number(qlonglong(track.size()), 16).rightJustified(8, '0')) +
+                track);
+        return f.fileName();
+    };
+    AudioEngine &engine = AudioEngine::instance();
+    const int channel = engine.createChannel();
+    for (const QString &file : {piece("lead.mid", 0, 80, 72), piece("808.mid", 9, 25, 38)}) {
+        QVERIFY(engine.open(channel, file));
+        engine.play(channel);
+        QVERIFY2(renderPeak(400) > 0.01, qPrintable(file));
+    }
+    engine.destroyChannel(channel);
+}
+
+// A sound at half the engine's rate is played as it is decoded, chunk by chunk: it lasts exactly
+// its length, and the wave runs on smoothly across the chunks.
+void TestEffects::soundAtAnotherRatePlaysItsLengthSmoothly() {
+    Harness h;
+    QTemporaryDir dir;
+    const int rate = AudioEngine::kRate / 2;
+    writeToneWav(dir.filePath("half.wav"), 3 * rate, rate, 0.5);
+    AudioEngine &engine = AudioEngine::instance();
+    const int channel = engine.createChannel();
+    QVERIFY(engine.open(channel, dir.filePath("half.wav")));
+    engine.play(channel);
+    Samples out(size_t(4 * AudioEngine::kRate) * 2);
+    engine.render(out.data(), 4 * AudioEngine::kRate);
+    int length = 0;
+    double worst = 0;
+    for (int i = 0; i < 4 * AudioEngine::kRate; ++i) {
+        if (out[i * 2] != 0) length = i + 1;
+        if (i < 6 * rate - 2) worst = std::max(worst, std::abs(out[i * 2] - 0.5 * std::sin(i * 0.05)));
+    }
+    QCOMPARE(length, 6 * rate);
+    QVERIFY2(worst < 0.002, qPrintable(QString::number(worst)));
+    engine.destroyChannel(channel);
+}
+
+QTEST_MAIN(TestEffects)
+#include "test_effects.moc"
