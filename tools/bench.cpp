@@ -117,7 +117,7 @@ int benchTrackStart() {
 int main(int argc, char **argv) {
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("startup");
     qputenv("BENCH_MODE", mode);
-    if (mode == "startup") return runGame(1, argv); // the game as started without options
+    if (mode == "startup") return runGame(1, argv); // the game itself takes no mode
     if (mode == "mix") return benchMix();
     if (mode == "start") return benchTrackStart();
 
