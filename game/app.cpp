@@ -4,7 +4,6 @@
 #include "game/options.h"
 #include "runtime/control.h"
 #include "runtime/scale.h"
-#include "runtime/style.h"
 #include "runtime/windows.h"
 #include "shell/first.h"
 
@@ -17,7 +16,6 @@ void setupApplication() {
     QApplication::setApplicationName("Zur ev Edivu");
     QApplication::setQuitOnLastWindowClosed(false); // the window registry decides when the game ends
     registerFontSubstitutions();
-    applyGameStyle();
 }
 
 void startGame() {

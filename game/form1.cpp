@@ -2,6 +2,7 @@
 
 #include "game/inventory.h"
 #include "game/scene.h"
+#include "runtime/style.h"
 #include "shell/credits.h"
 #include "shell/form2.h"
 #include "shell/menu.h"
@@ -64,6 +65,7 @@ Form1::Form1() : GameWindow("Form1") {
     Command2->setPicture(inventory->Image1112->Picture());
 
     mnu_menu = new QMenu(this);
+    applyGameStyle(mnu_menu);
     mnu_menu->setObjectName("mnu_menu");
     tomainmenu = mnu_menu->addAction(tr("Hlavní Menu"));
     tomainmenu->setObjectName("tomainmenu");

@@ -1,6 +1,7 @@
 #include "runtime/control.h"
 
 #include "runtime/picture.h"
+#include "runtime/style.h"
 #include "runtime/windows.h"
 
 #include <QApplication>
@@ -281,6 +282,7 @@ ButtonControl::ButtonControl(QWidget *parent, const QString &name, Twips rect, c
     setGeometry(rect.toPixels());
     setFont(font);
     setAutoDefault(false);
+    applyGameStyle(this);
 }
 
 void ButtonControl::setCaption(const QString &caption) {
@@ -312,6 +314,7 @@ PictureButton::PictureButton(QWidget *parent, const QString &name, Twips rect, c
     setFont(font);
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setFocusPolicy(Qt::StrongFocus);
+    applyGameStyle(this);
 }
 
 void PictureButton::setPicture(const QString &path) {

@@ -1,6 +1,6 @@
 #include "runtime/style.h"
 
-#include <QApplication>
+#include <QWidget>
 
 // The palette of the pictures: the outline every drawing shares, a night purple for the fill, the
 // yellow of the title's lettering for captions. Light falls from the top, as in the scenes. The
@@ -65,8 +65,9 @@ QMessageBox QPushButton {
 )");
 }
 
-void applyGameStyle() {
-    const QString sheet = gameStyleSheet();
-    // Setting the same sheet again would polish every widget of the program anew for nothing.
-    if (qApp->styleSheet() != sheet) qApp->setStyleSheet(sheet);
+void applyGameStyle(QWidget *widget) {
+    // Given to each of the few widgets it is for, not to the whole program: a sheet on the application
+    // would polish every one of the hundreds of scene controls through the style sheet machinery.
+    static const QString sheet = gameStyleSheet();
+    widget->setStyleSheet(sheet);
 }

@@ -6,5 +6,6 @@
 
 // The style sheet itself, for anyone who needs to look at it.
 QString gameStyleSheet();
-// Gives the whole application the game's look (again is harmless).
-void applyGameStyle();
+class QWidget;
+// Gives a button, a pop-up menu or a message box (with everything inside it) the game's look.
+void applyGameStyle(QWidget *widget);

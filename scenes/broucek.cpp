@@ -4,6 +4,7 @@
 #include "game/scene.h"
 #include "runtime/mediachannel.h"
 #include "runtime/picture.h"
+#include "runtime/style.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -78,6 +79,7 @@ void Broucek::showResult(const QString &text) {
     auto *box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
                                 QMessageBox::Ok, this);
     box->setObjectName("result");
+    applyGameStyle(box);
     connect(box, &QDialog::finished, this, [this] { Windows::unload(this); });
     // Shown without an event loop of its own: the game window runs on beneath it.
     box->open();
