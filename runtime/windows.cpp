@@ -52,7 +52,6 @@ void GameWindow::setDesign(const QString &caption, int widthTwips, int heightTwi
     Qt::WindowFlags flags = Qt::Window;
     switch (frame) {
     case Frame::Borderless:
-    case Frame::BorderlessTool:
         flags |= Qt::FramelessWindowHint;
         break;
     case Frame::FixedSingle:
@@ -84,7 +83,7 @@ bool GameWindow::event(QEvent *event) {
     case QEvent::Show:
         // A window manager tells the size of its frame only once the window is on the screen;
         // centre a framed window again by its whole frame the first time we learn it.
-        if (!recentred_ && frame_ != Frame::Borderless && frame_ != Frame::BorderlessTool && windowHandle() &&
+        if (!recentred_ && frame_ != Frame::Borderless && windowHandle() &&
             !windowHandle()->frameMargins().isNull()) {
             recentred_ = true;
             Windows::centre(this, windowHandle()->frameMargins());
@@ -143,7 +142,7 @@ void Windows::toFront(GameWindow *window) {
 
 namespace {
 // What the window manager's frames measured the last time one was seen, per kind of frame.
-QMargins knownFrame[4];
+QMargins knownFrame[3];
 } // namespace
 
 void Windows::centre(GameWindow *window, QMargins frame) {

@@ -17,7 +17,7 @@ class GameWindow : public QWidget {
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
     // Client area in twips, the window's caption and its frame.
-    enum class Frame { Borderless, BorderlessTool, FixedSingle, ToolWindow };
+    enum class Frame { Borderless, FixedSingle, ToolWindow };
     void setDesign(const QString &caption, int widthTwips, int heightTwips, Frame frame);
     void paintBackground(const QColor &color);
 

@@ -33,7 +33,7 @@ void ConversationPlayer::tick() {
 }
 
 ConversationWindow::ConversationWindow(const QString &objectName) : GameWindow(objectName) {
-    setDesign(QString(), 4095, 1950, Frame::BorderlessTool);
+    setDesign(QString(), 4095, 1950, Frame::Borderless);
     paintBackground(Qt::black);
 }
 

@@ -5,7 +5,6 @@
 
 #include "game/form1.h"
 #include "game/inventory.h"
-#include "game/options.h"
 #include "runtime/scale.h"
 #include "scenes/form3.h"
 #include "scenes/form4.h"
@@ -42,8 +41,6 @@ class TestDesktop : public QObject {
   private slots:
     void scaleForTheScreen_data();
     void scaleForTheScreen();
-    void options_data();
-    void options();
     void badOptionsStopWithStatusTwo_data();
     void badOptionsStopWithStatusTwo();
     void doubleClickOnTheStairsStopsInTheCorridor();
@@ -73,26 +70,6 @@ void TestDesktop::scaleForTheScreen() {
     QCOMPARE(Scale::decide(std::nullopt, false, available), std::optional<qreal>(factor));
     QCOMPARE(Scale::decide(1.75, true, available), std::optional<qreal>(1.75));
     QCOMPARE(Scale::decide(std::nullopt, true, available), std::nullopt);
-}
-
-void TestDesktop::options_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<qreal>("scale"); // 0: none given
-    QTest::addColumn<QString>("lang");
-    QTest::newRow("nothing") << QStringList() << 0.0 << "";
-    QTest::newRow("scale") << QStringList{"--scale", "1.5"} << 1.5 << "";
-    QTest::newRow("scale=") << QStringList{"--scale=2.25", "--lang", "en"} << 2.25 << "en";
-    QTest::newRow("edges") << QStringList{"--scale", "4", "--lang=cs"} << 4.0 << "cs";
-}
-
-void TestDesktop::options() {
-    QFETCH(QStringList, args);
-    QFETCH(qreal, scale);
-    QFETCH(QString, lang);
-    const Options o = parseOptions(QStringList{"zur-ev-edivu"} + args);
-    QVERIFY2(o.error.isEmpty(), qPrintable(o.error));
-    QCOMPARE(o.scale.value_or(0), scale);
-    QCOMPARE(o.lang, lang);
 }
 
 void TestDesktop::badOptionsStopWithStatusTwo_data() {

@@ -1,38 +1,18 @@
 // Every text the game ships is seen whole where it is shown, in Czech and in English, at the scale the
 // test runs at (CTest runs it at 1, 1.5 and 2): the free fonts that stand in for the design's run wider,
 // so a text that would be cut is drawn a little smaller, and a text that fits keeps its design font.
+#include "support/game.h"
 #include "support/harness.h"
 #include "support/translations.h"
 
 #include "game/form1.h"
 #include "game/language.h"
-#include "scenes/broucek.h"
 #include "scenes/conversation.h"
 #include "scenes/form3.h"
 #include "scenes/form4.h"
-#include "shell/credits.h"
-#include "shell/dopisek.h"
-#include "shell/first.h"
 #include "shell/form2.h"
-#include "shell/intro.h"
-#include "shell/load.h"
-#include "shell/menu.h"
-#include "shell/onetwo.h"
 
 namespace {
-void openEveryWindow() {
-    Windows::show<first>();
-    Windows::show<menu>();
-    Windows::show<intro>();
-    Windows::show<load>();
-    Windows::show<credits>();
-    Windows::show<onetwo>();
-    Windows::show<dopisek>();
-    Windows::show<Broucek>();
-    Windows::show<Form3>();
-    Windows::show<Form4>();
-    Windows::show<Form1>();
-}
 
 // A hidden label holding a number is one of the game's flags, never seen by the player.
 bool isCounter(const LabelControl *l) {
@@ -54,7 +34,6 @@ class TestFit : public QObject {
   private slots:
     void everyTextFitsWhereItIsShown();
     void onlyATextThatWouldBeCutIsDrawnSmaller();
-    void aForeignTextLongerThanTheLabelIsCut();
 };
 
 void TestFit::everyTextFitsWhereItIsShown() {
@@ -119,17 +98,6 @@ void TestFit::onlyATextThatWouldBeCutIsDrawnSmaller() {
     QVERIFY(label->font().pointSizeF() >= 0.75 * label->designFont().pointSizeF());
     label->setCaption(QString::fromUtf8("Z jaké bedny, co!"));
     QCOMPARE(label->font(), label->designFont());
-}
-
-// A text that is not the game's own and is far longer than the label is not shrunk to a smear: it is
-// shown at the design font and cut at the bottom.
-void TestFit::aForeignTextLongerThanTheLabelIsCut() {
-    Harness h;
-    showMessage(QString("slovo ").repeated(200));
-    Form2 *dialog = Windows::find<Form2>();
-    QCOMPARE(dialog->Label1->font(), dialog->Label1->designFont());
-    QVERIFY(!dialog->Label1->textFits());
-    QCOMPARE(dialog->Label1->geometry(), QRect(24, 16, 225, 81));
 }
 
 QTEST_MAIN(TestFit)

@@ -191,6 +191,8 @@ void TestInventory::longTextIsCutAtBottomOfLabel() {
     Form2 *dialog = Windows::find<Form2>();
     const QRect label = dialog->Label1->geometry(), button = dialog->Command1->geometry();
     QVERIFY(dialog->Label1->heightForWidth(label.width()) > label.height()); // it really does not fit
+    // A text that is not the game's own is not shrunk to a smear to make it fit.
+    QCOMPARE(dialog->Label1->font(), dialog->Label1->designFont());
     // Green text down to the label's bottom edge; black below it, beside the OK button.
     const QImage img = dialog->grab().toImage().scaled(dialog->size());
     QVERIFY(!img.copy(label.left(), label.bottom() - 10, label.width(), 10).allGray());

@@ -1,5 +1,6 @@
 // The player's language: the one the desktop asks for, an English translation that is complete and in
 // step with the code, and English wherever the player looks when the game runs in English.
+#include "support/game.h"
 #include "support/harness.h"
 #include "support/translations.h"
 
@@ -167,18 +168,9 @@ void TestLanguage::letterIsEnglishInEnglish() {
 // Every window of the game in English: no label, button, menu entry or result box still speaks Czech.
 void TestLanguage::everyCaptionOnScreenIsEnglish() {
     installLanguage("en");
-    Windows::show<first>();
-    Windows::show<menu>();
-    Windows::show<intro>();
-    Windows::show<load>();
-    Windows::show<credits>();
-    Windows::show<Form1>();
+    openEveryWindow();
     showMessage(QString::fromUtf8("Odemkl jsi dveře"));
-    Windows::show<Form3>();
-    Windows::show<Form4>();
-    Windows::show<dopisek>();
-    Windows::show<onetwo>();
-    Broucek *beetle = Windows::show<Broucek>();
+    Broucek *beetle = Windows::find<Broucek>();
     h->advance(36); // the conversations show their first lines
     beetle->Timer2_Timer();
     QStringList czech;

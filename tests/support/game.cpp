@@ -1,7 +1,17 @@
 #include "support/game.h"
 
 #include "game/form1.h"
+#include "scenes/broucek.h"
+#include "scenes/form3.h"
+#include "scenes/form4.h"
+#include "shell/credits.h"
+#include "shell/dopisek.h"
+#include "shell/first.h"
 #include "shell/form2.h"
+#include "shell/intro.h"
+#include "shell/load.h"
+#include "shell/menu.h"
+#include "shell/onetwo.h"
 #include "support/harness.h"
 #include "world/citymap.h"
 #include "world/start.h"
@@ -35,4 +45,18 @@ QString message() {
 void dismiss() {
     if (Form2 *dialog = Windows::find<Form2>()) Mouse::click(dialog->Command1);
     Harness::settle();
+}
+
+void openEveryWindow() {
+    Windows::show<first>();
+    Windows::show<menu>();
+    Windows::show<intro>();
+    Windows::show<load>();
+    Windows::show<credits>();
+    Windows::show<onetwo>();
+    Windows::show<dopisek>();
+    Windows::show<Broucek>();
+    Windows::show<Form3>();
+    Windows::show<Form4>();
+    Windows::show<Form1>();
 }

@@ -14,3 +14,5 @@ void standIn(Control *scene);
 QString message();
 // The player reads the message and presses OK.
 void dismiss();
+// Opens every window of the game at once, the game window last (in front).
+void openEveryWindow();
