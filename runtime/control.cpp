@@ -226,6 +226,8 @@ LabelControl::LabelControl(QWidget *parent, const QString &name, Twips rect, con
 }
 
 void LabelControl::setCaption(const QString &caption) {
+    // Hover texts are written again at every move of the mouse: measure a text only when it changes.
+    if (caption == text()) return;
     setText(caption);
     fitText();
 }
