@@ -99,8 +99,8 @@ void TestWayland::playsFromTheMenuToTheLaunch() {
         QProcess shooter;
         shooter.setWorkingDirectory(QFileInfo(shot).absolutePath());
         shooter.start("sh", {"-c", "weston-screenshooter && mv wayland-screenshot-*.png " + shot});
-        QTest::qWaitFor([&] { return shooter.state() == QProcess::NotRunning; }, 30000);
-        if (!QFile::exists(shot)) qWarning("no picture taken");
+        const bool done = QTest::qWaitFor([&] { return shooter.state() == QProcess::NotRunning; }, 30000);
+        if (!done || !QFile::exists(shot)) qWarning("no picture taken");
     }
 
     // The close box unloads the game; the menu behind it stays.
