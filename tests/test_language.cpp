@@ -209,7 +209,8 @@ void TestLanguage::everyCaptionOnScreenIsEnglish() {
     QVERIFY2(czech.isEmpty(), qPrintable(czech.join('\n')));
     auto *result = beetle->findChild<QMessageBox *>("result");
     QVERIFY(result);
-    QCOMPARE(result->text(), QString("You're dead, you didn't squash the beetle in time"));
+    QCOMPARE(result->text(), QString("You're dead: you didn't squash the bug in time"));
+    QCOMPARE(beetle->windowTitle(), QString("Squash the Bug"));
 }
 
 // Every hover text of the game window, in its state at the start, is one of the file's status texts:
