@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QStyleOptionButton>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 namespace {
 constexpr CursorKind kAllCursors[] = {
@@ -27,6 +30,40 @@ int alphaNear(const QImage &image, QPoint p) {
             if (image.rect().contains(p + QPoint(dx, dy)))
                 best = std::max(best, qAlpha(image.pixel(p + QPoint(dx, dy))));
     return best;
+}
+
+// A scene's SVG with a name on every drawn shape, so that each can be measured, and the names of
+// those that may carry on beyond the window: the backdrop groups (class="backdrop").
+struct NamedShapes {
+    QByteArray svg;
+    QStringList shapes, backdrop;
+};
+NamedShapes nameEveryShape(const QString &path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    NamedShapes out;
+    QXmlStreamReader in(&f);
+    QXmlStreamWriter w(&out.svg);
+    int depth = 0, defsAt = 0, backdropAt = 0, n = 0;
+    while (!in.atEnd()) {
+        in.readNext();
+        w.writeCurrentToken(in);
+        if (in.isStartElement()) {
+            ++depth;
+            if (!defsAt && in.name() == QLatin1String("defs")) defsAt = depth;
+            if (!backdropAt && in.attributes().value("class") == QLatin1String("backdrop"))
+                backdropAt = depth;
+            QString id = in.attributes().value("id").toString();
+            if (id.isEmpty())
+                w.writeAttribute("id", id = QString("line-%1.%2").arg(in.lineNumber()).arg(++n));
+            if (!defsAt && depth > 1) (backdropAt ? out.backdrop : out.shapes) << id;
+        } else if (in.isEndElement()) {
+            if (depth == defsAt) defsAt = 0;
+            if (depth == backdropAt) backdropAt = 0;
+            --depth;
+        }
+    }
+    return out;
 }
 
 QImage look(QWidget *w) {
@@ -71,6 +108,54 @@ class TestArt : public QObject {
                                     .arg(cursor.hotSpot().x())
                                     .arg(cursor.hotSpot().y())));
         }
+    }
+
+    // The game window shows 445 of a scene's 460 pixels (6675 twips), less where a picture lies moved
+    // to the left in its container or the container is narrower. Whatever is drawn in a column the
+    // window never shows is cut off: only the backdrop (sky, walls, ground), which runs across the
+    // whole shown width, may carry on there.
+    void everyThingDrawnInAScene_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("pictureLeft");    // twips, in its container
+        QTest::addColumn<int>("containerWidth"); // twips
+        const QHash<QString, QPair<int, int>> placed = {
+            {"rocket", {-120, 6735}},   {"police_inside", {-240, 6735}}, {"bar_death", {-120, 6735}},
+            {"finale_door", {0, 6615}}, {"finale_door_open", {0, 6615}},
+        };
+        QDirIterator it(":/scenes", {"*.svg"}, QDir::Files);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const QString scene = QFileInfo(path).fileName().section('.', 0, 0);
+            const auto [left, width] = placed.value(scene, {0, 6735});
+            QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path << left << width;
+        }
+    }
+    void everyThingDrawnInAScene() {
+        QFETCH(QString, path);
+        QFETCH(int, pictureLeft);
+        QFETCH(int, containerWidth);
+        const qreal shownLeft = -pictureLeft / 15.0;
+        const qreal shownRight = (std::min(containerWidth, 6675) - pictureLeft) / 15.0;
+        const NamedShapes named = nameEveryShape(path);
+        QSvgRenderer svg(named.svg);
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBoxF().width(), 460.0);
+        QVERIFY(named.shapes.size() + named.backdrop.size() > 10);
+        const qreal slack = 0.5; // the antialiased edge of an outline
+        QStringList cut;
+        for (const QString &id : named.shapes) {
+            // Its bounds carry its own transformation, not its parents'.
+            const QRectF b = svg.transformForElement(id).mapRect(svg.boundsOnElement(id));
+            if (b.isEmpty()) continue;
+            const bool hidden = (shownLeft > 0 && b.left() < shownLeft - slack && b.right() > 0) ||
+                                (shownRight < 460 && b.right() > shownRight + slack && b.left() < 460);
+            const bool acrossTheWindow =
+                b.left() <= shownLeft + slack && b.right() >= std::min(shownRight, 460.0) - slack;
+            if (hidden && !acrossTheWindow)
+                cut << QString("%1 %2..%3").arg(id).arg(b.left(), 0, 'f', 1).arg(b.right(), 0, 'f', 1);
+        }
+        QVERIFY2(cut.isEmpty(),
+                 qPrintable(QString("shown %1..%2: ").arg(shownLeft).arg(shownRight) + cut.join(", ")));
     }
 
     void buttonsShowTheKeyboardFocus() {
