@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDirIterator>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -62,6 +63,27 @@ NamedShapes nameEveryShape(const QString &path) {
             if (depth == backdropAt) backdropAt = 0;
             --depth;
         }
+    }
+    return out;
+}
+
+// A picture's words (its <text> elements) and the drawing without them.
+struct Words {
+    QByteArray drawing;
+    QStringList words;
+};
+Words splitWords(const QString &path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    Words out;
+    QXmlStreamReader in(&f);
+    QXmlStreamWriter w(&out.drawing);
+    while (!in.atEnd()) {
+        in.readNext();
+        if (in.isStartElement() && in.name() == QLatin1String("text"))
+            out.words << in.readElementText(QXmlStreamReader::IncludeChildElements);
+        else if (!in.isComment())
+            w.writeCurrentToken(in);
     }
     return out;
 }
@@ -156,6 +178,25 @@ class TestArt : public QObject {
         }
         QVERIFY2(cut.isEmpty(),
                  qPrintable(QString("shown %1..%2: ").arg(shownLeft).arg(shownRight) + cut.join(", ")));
+    }
+
+    // The signs an English player reads have an English twin: the same drawing, its words in English.
+    void signsHaveEnglishTwins_data() {
+        QTest::addColumn<QString>("picture");
+        for (const char *p :
+             {"scenes/citymap", "scenes/police_inside", "scenes/villa_side", "scenes/rocket",
+              "scenes/finale_door", "scenes/finale_door_open", "scenes/bar_death", "items/diskette"})
+            QTest::newRow(p) << QString(p);
+    }
+    void signsHaveEnglishTwins() {
+        QFETCH(QString, picture);
+        const Words czech = splitWords(":/" + picture + ".svg"),
+                    english = splitWords(":/" + picture + ".en.svg");
+        QVERIFY(!english.drawing.isEmpty());
+        QCOMPARE(english.drawing, czech.drawing);
+        QVERIFY(english.words != czech.words);
+        static const QRegularExpression czechLetters(QString::fromUtf8("[áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ]"));
+        QVERIFY2(!english.words.join(' ').contains(czechLetters), qPrintable(english.words.join(' ')));
     }
 
     void buttonsShowTheKeyboardFocus() {
