@@ -20,6 +20,7 @@
 #include "shell/load.h"
 #include "shell/menu.h"
 #include "shell/onetwo.h"
+#include "world/citymap.h"
 
 #include <QAction>
 #include <QMessageBox>
@@ -234,6 +235,13 @@ void TestLanguage::hoverTextsComeFromTheTranslationFile() {
         }
         QVERIFY(hovers > 80);
         QVERIFY2(strays.isEmpty(), qPrintable(strays.join('\n')));
+        // In English the status line names each place as its label on the map does.
+        const CityMap &m = *form->citymap;
+        for (auto [place, label] :
+             {std::pair{m.Image22, m.ps}, {m.Image23, m.hrad}, {m.Image24, m.bar}, {m.Image25, m.vila}}) {
+            place->onMouseMove();
+            if (english) QCOMPARE(form->Label1->Caption(), label->Caption());
+        }
         Windows::unload(form);
         Harness::settle();
     }
