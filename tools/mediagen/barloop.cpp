@@ -230,5 +230,5 @@ void writeBarLoop(const std::string &dir) {
     }
     normalise(mix, -3.0);
     fade(mix, 0.002, 0.012); // no click where the bar restarts it
-    writeWav(dir + "/Hudbabarvstupatd.wav", mix, true);
+    writeWav(dir + "/Hudbabarvstupatd.wav", mix, true, true);
 }

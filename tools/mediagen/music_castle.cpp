@@ -153,6 +153,6 @@ void writeCastle(const std::string &dir) {
               86);
         s.ritardando(62, 64, 70);
     }
-    s.level(0.7);
+    s.level(-0.3);
     s.write(dir);
 }

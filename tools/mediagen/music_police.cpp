@@ -160,5 +160,6 @@ void writePoliceStation(const std::string &dir) {
         drums(kit, s, 93, 1, {{Ride, "x......."}, {Kick, "o......."}, {kSwirl, "x......."}}, 80);
         s.ritardando(93, 94, 110);
     }
+    s.level(-1.7);
     s.write(dir);
 }

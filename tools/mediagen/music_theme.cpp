@@ -238,6 +238,6 @@ void writeMainTheme(const std::string &dir) {
         drums(kit, s, at + 3, 1, {{Kick, "..x.x..."}, {Snare, "..X.X..."}, {Crash, "....X..."}});
         s.ritardando(90, 92, 118);
     }
-    s.level(0.3);
+    s.level(-2.2);
     s.write(dir);
 }

@@ -149,6 +149,6 @@ void writeVilla(const std::string &dir) {
                98);
         s.ritardando(81, 84, 76);
     }
-    s.level(-0.5);
+    s.level(-3.3);
     s.write(dir);
 }
