@@ -377,7 +377,31 @@ void Song::write(const std::string &dir) const {
                 if (!next) fail(fileName_ + "/" + p.name, "a leading note with no harmony to lead into");
                 target = lowestAtOrAbove(next->bass, a.low);
             }
-            notes[a.note].key = a.from < target ? target - 1 : target + 1;
+            // A tone of the chord sounding with it a step from the target if there is one, else a
+            // step that rubs against none of that chord's tones; only then the half step. A note
+            // that is no chord tone passes quickly.
+            Note &lead = notes[a.note];
+            const Chord *here = harmonyAt(lead.tick);
+            auto semitones = [](int from, int to) { return ((to - from) % 12 + 12) % 12; };
+            auto inChord = [&](int key) {
+                if (!here || semitones(here->bass, key) == 0) return here != nullptr;
+                return std::count(here->tones.begin(), here->tones.end(), semitones(here->root, key)) > 0;
+            };
+            auto rubs = [&](int key) {
+                if (!here) return false;
+                for (int t : here->tones)
+                    if (const int d = semitones(here->root + t, key); d == 1 || d == 11) return true;
+                const int d = semitones(here->bass, key);
+                return d == 1 || d == 11;
+            };
+            const int side = a.from < target ? -1 : 1;
+            const int steps[] = {target + side, target + 2 * side, target - side, target - 2 * side};
+            const int *pick = std::find_if(std::begin(steps), std::end(steps), inChord);
+            if (pick == std::end(steps)) {
+                pick = std::find_if(std::begin(steps), std::end(steps), [&](int k) { return !rubs(k); });
+                lead.duration = std::min(lead.duration, kTicksPerQuarter * 3 / 4);
+            }
+            lead.key = pick != std::end(steps) ? *pick : target + side;
         }
         for (auto &n : notes) {
             if (n.key < 0 || n.key > 127) fail(fileName_ + "/" + p.name, "key out of range");
