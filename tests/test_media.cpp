@@ -83,6 +83,7 @@ struct Midi {
     int beatTicks = 0, barTicks = 0, endTick = 0;
     std::vector<MidiNote> notes;
     std::vector<std::pair<int, QByteArray>> markers;
+    int programs[16] = {};
 };
 
 Midi readMidi(const QString &path) {
@@ -126,6 +127,7 @@ Midi readMidi(const QString &path) {
             if (byte(i) & 0x80) status = byte(i++);
             const int kind = status & 0xf0, channel = status & 0x0f;
             const int key = byte(i), velocity = byte(i + 1);
+            if (kind == 0xc0) m.programs[channel] = key;
             i += kind == 0xc0 || kind == 0xd0 ? 1 : 2;
             if (kind == 0x90 && velocity > 0) {
                 on[{channel, key}] = tick;
@@ -192,6 +194,7 @@ class TestMedia : public QObject {
     void piecesSitAtOneLevel();
     void piecesDevelopRatherThanRepeat();
     void bassFitsTheHarmony();
+    void instrumentsPlayInTheirRange();
     void barLoopRestartsSampleExact();
     void generatorIsReproducible();
 };
@@ -325,6 +328,32 @@ void TestMedia::bassFitsTheHarmony() {
                                  .arg(chordsDuring(n.tick, n.tick + 1).back());
             }
         }
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(", ")));
+}
+
+void TestMedia::instrumentsPlayInTheirRange() {
+    // Where each General MIDI instrument of the music can be played (lowest and highest key): a
+    // tenor sax squealing above E5 or timpani below D2 sound like no band a player knows.
+    static const std::map<int, std::pair<int, int>> ranges = {
+        {0, {21, 108}}, {6, {29, 89}},   {11, {53, 89}}, {13, {65, 108}}, {21, {41, 93}}, {22, {60, 96}},
+        {24, {40, 86}}, {32, {28, 67}},  {33, {28, 67}}, {40, {55, 103}}, {42, {36, 81}}, {43, {28, 67}},
+        {45, {28, 96}}, {46, {24, 103}}, {47, {38, 60}}, {48, {28, 103}}, {52, {40, 84}}, {56, {54, 86}},
+        {58, {28, 65}}, {60, {34, 77}},  {61, {36, 84}}, {66, {44, 76}},  {68, {58, 91}}, {70, {34, 75}},
+        {71, {50, 94}}, {73, {60, 96}},  {74, {60, 98}}, {75, {60, 96}},  {79, {60, 93}}, {94, {24, 108}},
+        {108, {48, 96}}};
+    QStringList wrong;
+    for (const char *mid : kPieces) {
+        const Midi m = readMidi(mid);
+        std::map<int, int> outside;
+        for (const MidiNote &n : m.notes) {
+            auto it = ranges.find(m.programs[n.channel]);
+            if (n.channel != 9 &&
+                (it == ranges.end() || n.key < it->second.first || n.key > it->second.second))
+                ++outside[m.programs[n.channel]];
+        }
+        for (auto [program, count] : outside)
+            wrong << QString("%1: %2 notes of program %3").arg(mid).arg(count).arg(program);
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(", ")));
 }

@@ -39,6 +39,7 @@ void writeCastle(const std::string &dir) {
     Part &harp = s.part("Harp", 2, 46, 88, 84, 70);
     Part &strings = s.part("Strings", 3, 48, 58, 40, 90);
     Part &choir = s.part("Choir", 4, 52, 96, 64, 100);
+    choir.highest = 84; // a soprano's top C
     Part &drone = s.part("Cello drone", 5, 42, 92, 60, 70);
     Part &shawm = s.part("Shawm", 6, 68, 96, 52, 70);
     Part &lute = s.part("Lute", 7, 24, 110, 80, 60);

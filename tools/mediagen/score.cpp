@@ -404,6 +404,11 @@ void Song::write(const std::string &dir) const {
             lead.key = pick != std::end(steps) ? *pick : target + side;
         }
         for (auto &n : notes) {
+            n.key += 12 * p.octaves;
+            while (n.key > p.highest && n.key - 12 >= p.lowest)
+                n.key -= 12;
+            while (n.key < p.lowest && n.key + 12 <= p.highest)
+                n.key += 12;
             if (n.key < 0 || n.key > 127) fail(fileName_ + "/" + p.name, "key out of range");
             if (p.swing) {
                 const int stop = swingTick(n.tick + n.duration);

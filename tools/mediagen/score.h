@@ -45,6 +45,9 @@ struct Part {
     bool swing = false; // off-beat eighths are played late, 2:1
     std::vector<Note> notes;
     std::vector<Approach> approaches;
+    // The part played this many octaves away, and any note beyond the instrument's playable range
+    // (lowest, highest) taken an octave in.
+    int octaves = 0, lowest = 0, highest = 127;
 };
 
 struct Chord {
