@@ -35,6 +35,7 @@ const char *kLamentCounter = "e5h c5h | d5h b4h | c5h a4h | b4h g#4h | a4h e5h |
 void writeCastle(const std::string &dir) {
     Song s("Hudba15.mid", "Zur ev Edivu - the castle ruin", 88, 4);
     Part &recorder = s.part("Recorder", 0, 74, 124, 56, 80);
+    recorder.lead = true;
     Part &violin = s.part("Violin", 1, 40, 96, 74, 80);
     Part &harp = s.part("Harp", 2, 46, 88, 84, 70);
     Part &strings = s.part("Strings", 3, 48, 58, 40, 90);
@@ -154,6 +155,7 @@ void writeCastle(const std::string &dir) {
               86);
         s.ritardando(62, 64, 70);
     }
-    s.level(-0.3);
+    s.level(-3.5);
+    s.accompaniment(-2.4);
     s.write(dir);
 }

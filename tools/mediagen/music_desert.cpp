@@ -45,6 +45,7 @@ void writeDesert(const std::string &dir) {
     Part &bassPart = s.part("Finger bass", 3, 33, 127, 64, 40);
     Part &kalimba = s.part("Kalimba", 4, 108, 127, 84, 70);
     Part &ocarina = s.part("Ocarina", 5, 79, 112, 46, 100);
+    flute.lead = ocarina.lead = true;
     Part &kit = s.part("Hand drums", kDrumChannel, 0, 106, 64, 60);
     flute.gate = echo.gate = ocarina.gate = 92;
     pad.gate = bassPart.gate = 100;
@@ -147,6 +148,6 @@ void writeDesert(const std::string &dir) {
         drums(kit, s, 52, 1, {{Triangle, "o..............."}, {Maracas, "o.g.o.g.g......."}}, 56);
         s.ritardando(52, 54, 64);
     }
-    s.level(-1.4);
+    s.level(-5.7);
     s.write(dir);
 }

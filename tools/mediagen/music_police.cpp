@@ -53,6 +53,7 @@ void writePoliceStation(const std::string &dir) {
     sax.octaves = -1; // where a tenor sings
     sax.lowest = 44;
     sax.highest = 76;
+    sax.lead = true;
     Part &vibes = s.part("Vibraphone", 1, 11, 120, 78, 50);
     vibes.lowest = 53; // the bars of a vibraphone
     vibes.highest = 89;
@@ -165,6 +166,7 @@ void writePoliceStation(const std::string &dir) {
         drums(kit, s, 93, 1, {{Ride, "x......."}, {Kick, "o......."}, {kSwirl, "x......."}}, 80);
         s.ritardando(93, 94, 110);
     }
-    s.level(-1.7);
+    s.level(-5.0);
+    s.accompaniment(-2.0);
     s.write(dir);
 }

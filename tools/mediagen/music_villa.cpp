@@ -52,6 +52,7 @@ const char *kPolonaise = "x.xxx.x.x.x."; // the harpsichord's strut: an eighth, 
 void writeVilla(const std::string &dir) {
     Song s("Hudba2.mid", "Zur ev Edivu - the president's villa", 92, 3);
     Part &oboe = s.part("Oboe", 0, 68, 104, 56, 50);
+    oboe.lead = true;
     Part &flute = s.part("Flute", 1, 73, 90, 80, 55);
     flute.highest = 96;
     Part &bassoon = s.part("Bassoon", 2, 70, 110, 48, 45);
@@ -154,5 +155,6 @@ void writeVilla(const std::string &dir) {
         s.ritardando(81, 84, 76);
     }
     s.level(-3.3);
+    s.accompaniment(-7.8);
     s.write(dir);
 }

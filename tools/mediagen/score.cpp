@@ -362,7 +362,9 @@ void Song::write(const std::string &dir) const {
         track.control(0, p.channel, 7,
                       std::clamp(int(std::lround(p.volume * std::pow(10.0, level_ / 40))), 0, 127));
         track.control(0, p.channel, 10, p.pan);
-        track.control(0, p.channel, 11, 127);
+        track.control(
+            0, p.channel, 11,
+            p.lead ? 127 : std::clamp(int(std::lround(127 * std::pow(10.0, accompaniment_ / 40))), 0, 127));
         track.control(0, p.channel, 91, p.reverb);
         track.control(0, p.channel, 93, p.chorus);
 
