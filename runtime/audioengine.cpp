@@ -631,7 +631,7 @@ const AudioEngine::Channel *AudioEngine::find(int id) const {
 
 int AudioEngine::createChannel() {
     std::lock_guard lock(mutex_);
-    channels_.push_back(Channel{nextId_, nullptr, false});
+    channels_.push_back(Channel{nextId_, nullptr, false, 1.0f});
     return nextId_++;
 }
 
@@ -720,9 +720,22 @@ void AudioEngine::render(float *out, int frames) {
     std::lock_guard lock(mutex_);
     for (Channel &c : channels_) {
         if (!c.playing || !c.source) continue;
-        if (c.source->mixInto(out, frames) < frames) c.playing = false; // the track has ended
+        if (c.gain == 1.0f) {
+            if (c.source->mixInto(out, frames) < frames) c.playing = false; // the track has ended
+            continue;
+        }
+        // A quieter channel goes on playing (also at 0) so that it keeps its place in the track.
+        scratch_.assign(size_t(frames) * 2, 0.0f);
+        if (c.source->mixInto(scratch_.data(), frames) < frames) c.playing = false;
+        for (size_t i = 0; i < scratch_.size(); ++i)
+            out[i] += scratch_[i] * c.gain;
     }
     limiter_.process(out, frames);
+}
+
+void AudioEngine::setGain(int channel, float gain) {
+    std::lock_guard lock(mutex_);
+    if (Channel *c = find(channel)) c->gain = std::clamp(gain, 0.0f, 1.0f);
 }
 
 namespace {

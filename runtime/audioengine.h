@@ -50,6 +50,8 @@ class AudioEngine {
     bool isPlaying(int channel) const; // sounding now (false once the track has ended)
     bool isOpen(int channel) const;
     void closeAll();
+    // The channel's own loudness in the mix, 0 (silent) to 1 (as recorded); it applies at once.
+    void setGain(int channel, float gain);
 
     void render(float *out, int frames); // the mix, stereo interleaved
     bool deviceOpen() const { return device_ != 0; }
@@ -62,6 +64,7 @@ class AudioEngine {
         int id;
         std::unique_ptr<AudioSource> source;
         bool playing = false;
+        float gain = 1.0f;
     };
     Channel *find(int id);
     const Channel *find(int id) const;
@@ -75,6 +78,7 @@ class AudioEngine {
     bool deviceTried_ = false;
     bool paused_ = true;
     Limiter limiter_;
+    std::vector<float> scratch_; // a channel with a gain of its own is mixed here first
 };
 
 // Looks a bare file name up in the working directory, without regard to letter case.
