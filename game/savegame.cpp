@@ -17,9 +17,13 @@
 #include <QSaveFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
+#include <mutex>
+#include <optional>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -81,6 +85,84 @@ template <class W> bool reopen(const QJsonObject &windows, const char *name, QSt
     });
 }
 
+// --- the writer: a thread of its own, since the disk may take a tenth of a second to confirm ---
+class Writer {
+  public:
+    ~Writer() {
+        {
+            std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        if (thread_.joinable()) thread_.join();
+    }
+    // Replaces whatever waits to be written: only the newest state matters.
+    void post(const QString &path, const QByteArray &bytes) {
+        {
+            std::lock_guard lock(mutex_);
+            next_ = Job{path, bytes};
+            if (!thread_.joinable()) thread_ = std::thread([this] { run(); });
+        }
+        wake_.notify_all();
+    }
+    // Drops what waits and waits for a write under way: afterwards nothing more reaches the disk.
+    void cancel() {
+        std::unique_lock lock(mutex_);
+        next_.reset();
+        idle_.wait(lock, [this] { return !writing_; });
+    }
+    bool busy() {
+        std::lock_guard lock(mutex_);
+        return next_ || writing_;
+    }
+    // Waits until everything posted is on the disk (or has failed).
+    void flush() {
+        std::unique_lock lock(mutex_);
+        idle_.wait(lock, [this] { return !next_ && !writing_; });
+    }
+
+  private:
+    struct Job {
+        QString path;
+        QByteArray bytes;
+    };
+    void run() {
+        for (;;) {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return next_ || stop_; });
+            if (!next_) return;
+            const Job job = std::move(*next_);
+            next_.reset();
+            writing_ = true;
+            lock.unlock();
+            // Written whole beside the old file and renamed over it: a crash or a full disk half way
+            // keeps the previous good save.
+            QSaveFile out(job.path);
+            const bool ok = QDir().mkpath(QFileInfo(job.path).path()) && out.open(QIODevice::WriteOnly) &&
+                            out.write(job.bytes) == job.bytes.size() && out.commit();
+            const QString error = out.errorString();
+            lock.lock();
+            writing_ = false;
+            idle_.notify_all();
+            if (!ok)
+                QMetaObject::invokeMethod(
+                    &SaveGame::instance(),
+                    [path = job.path, error] { SaveGame::instance().failed(path, error); },
+                    Qt::QueuedConnection);
+        }
+    }
+    std::mutex mutex_;
+    std::condition_variable wake_, idle_;
+    std::optional<Job> next_;
+    bool writing_ = false, stop_ = false;
+    std::thread thread_;
+};
+
+Writer &writer() {
+    static Writer w;
+    return w;
+}
+
 // --- the end signals of a desktop session, passed from the handler to the event loop by a pipe ---
 int signalPipe[2] = {-1, -1};
 
@@ -121,7 +203,7 @@ void SaveGame::catchEndSignals() {
 }
 
 bool SaveGame::canContinue() const {
-    return !game_ && !unreadable_ && QFileInfo::exists(path());
+    return !game_ && !unreadable_ && (writer().busy() || QFileInfo::exists(path()));
 }
 
 void SaveGame::windowEvent(int event, GameWindow *window) {
@@ -150,6 +232,7 @@ void SaveGame::windowEvent(int event, GameWindow *window) {
         break;
     case Windows::Event::ProgramEnding:
         saveNow();
+        flush(); // the program ends right after
         break;
     }
 }
@@ -176,6 +259,8 @@ void SaveGame::attach(Form1 *form) {
 void SaveGame::lose() {
     ended_ = true;
     if (pending_) pending_->setEnabled(false);
+    writer().cancel();
+    written_.clear();
     QFile::remove(path());
     emit availabilityChanged();
 }
@@ -214,24 +299,23 @@ void SaveGame::saveNow() {
                            {QStringLiteral("version"), kVersion},
                            {QStringLiteral("windows"), windows}};
     const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
-    if (bytes != written_ && write(bytes)) written_ = bytes;
+    if (bytes == written_) return;
+    written_ = bytes;
+    writer().post(path(), bytes);
 }
 
-bool SaveGame::write(const QByteArray &bytes) {
-    const QString file = path();
-    QSaveFile out(file);
-    const bool ok = QDir().mkpath(QFileInfo(file).path()) && out.open(QIODevice::WriteOnly) &&
-                    out.write(bytes) == bytes.size() && out.commit();
-    if (!ok && !unwritableTold_) {
-        // Said once; the game plays on, and tries again at the next change.
-        unwritableTold_ = true;
-        std::fprintf(stderr, "cannot save the game to %s: %s\n", qPrintable(file),
-                     qPrintable(out.errorString()));
-        showMessage(QT_TRANSLATE_NOOP("Message", "Hru nejde uložit: složka pro uložené hry je jen pro čtení "
-                                                 "nebo plná. Hraješ dál bez ukládání."));
-    }
-    if (ok) unwritableTold_ = false;
-    return ok;
+void SaveGame::flush() {
+    writer().flush();
+}
+
+void SaveGame::failed(const QString &file, const QString &error) {
+    written_.clear(); // tried again at the next change
+    if (unwritableTold_) return;
+    // Said once; the game plays on.
+    unwritableTold_ = true;
+    std::fprintf(stderr, "cannot save the game to %s: %s\n", qPrintable(file), qPrintable(error));
+    showMessage(QT_TRANSLATE_NOOP("Message", "Hru nejde uložit: složka pro uložené hry je jen pro čtení "
+                                             "nebo plná. Hraješ dál bez ukládání."));
 }
 
 void SaveGame::setAside(const QString &why) {
@@ -251,6 +335,7 @@ void SaveGame::setAside(const QString &why) {
 
 bool SaveGame::resume() {
     if (game_) return false;
+    flush();
     QFile file(path());
     if (!file.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = file.readAll();

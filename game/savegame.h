@@ -40,8 +40,13 @@ class SaveGame : public QObject {
     // Opens the game window as the saved game left it. False when there was nothing to open or the
     // file could not be read (the player is told, and the file is kept aside).
     bool resume();
-    // Writes the state now, if a game is in progress and anything changed since the last write.
+    // Writes the state now, if a game is in progress and anything changed since the last write. The
+    // UI thread only takes the snapshot; a thread of its own puts it on the disk.
     void saveNow();
+    // Waits until the last state is on the disk.
+    void flush();
+    // A write failed (told by the writer on the UI thread).
+    void failed(const QString &file, const QString &error);
 
   signals:
     void availabilityChanged();
@@ -54,7 +59,6 @@ class SaveGame : public QObject {
     void attach(Form1 *form);
     void lose();
     void arm();
-    bool write(const QByteArray &bytes);
     void setAside(const QString &why);
 
     QPointer<Form1> game_;

@@ -50,6 +50,7 @@ QStringList dump(const QWidget *window) {
 }
 
 QByteArray saved() {
+    SaveGame::instance().flush();
     QFile f(SaveGame::path());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -303,10 +304,14 @@ void TestSaveGame::anUnwritableFolderIsToldOnce() {
     Form1 *f = Windows::show<Form1>();
     Mouse::click(f->Command2);
     h->advance(500);
+    SaveGame::instance().flush();
+    h->settle();
     QVERIFY2(message().contains("nejde uložit"), qPrintable(message()));
     dismiss();
     Mouse::click(f->inventory->Command3);
     h->advance(500);
+    SaveGame::instance().flush();
+    h->settle();
     QVERIFY(message().isNull());
     QVERIFY(Windows::find<Form1>());
     QFile::remove(folder);
