@@ -310,6 +310,7 @@ void SaveGame::flush() {
 
 void SaveGame::failed(const QString &file, const QString &error) {
     written_.clear(); // tried again at the next change
+    emit availabilityChanged();
     if (unwritableTold_) return;
     // Said once; the game plays on.
     unwritableTold_ = true;
