@@ -287,12 +287,11 @@ void SaveGame::saveNow() {
     if (pending_) pending_->setEnabled(false);
     if (!game_ || ended_ || restoring_) return;
     QJsonObject windows;
-    windows.insert(QStringLiteral("Form1"), Snapshot::difference(designState_.value(QStringLiteral("Form1")),
-                                                                 Snapshot::capture(game_)));
+    windows.insert(QStringLiteral("Form1"),
+                   Snapshot::changesSince(designState_.value(QStringLiteral("Form1")), game_));
     for (GameWindow *w : Windows::open())
         if (w != game_ && isSaved(w->objectName()))
-            windows.insert(w->objectName(),
-                           Snapshot::difference(designState_.value(w->objectName()), Snapshot::capture(w)));
+            windows.insert(w->objectName(), Snapshot::changesSince(designState_.value(w->objectName()), w));
     if (!started_ && !begun(windows)) return;
     started_ = true;
     const QJsonObject root{{QStringLiteral("game"), kGame},

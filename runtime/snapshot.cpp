@@ -160,15 +160,16 @@ QJsonObject Snapshot::capture(const QWidget *window) {
     return out;
 }
 
-QJsonObject Snapshot::difference(const QJsonObject &before, const QJsonObject &now) {
+QJsonObject Snapshot::changesSince(const QJsonObject &before, const QWidget *window) {
     QJsonObject out;
-    for (auto it = now.begin(); it != now.end(); ++it) {
-        const QJsonObject was = before.value(it.key()).toObject();
-        const QJsonObject is = it.value().toObject();
+    for (const auto &[name, o] : controlsOf(window)) {
+        const QJsonObject was = before.value(name).toObject();
         QJsonObject changed;
-        for (auto p = is.begin(); p != is.end(); ++p)
-            if (was.value(p.key()) != p.value()) changed.insert(p.key(), p.value());
-        if (!changed.isEmpty()) out.insert(it.key(), changed);
+        for (const Property &p : *propertiesOf(o)) {
+            const QJsonValue now = p.get(o);
+            if (was.value(QLatin1String(p.key)) != now) changed.insert(QLatin1String(p.key), now);
+        }
+        if (!changed.isEmpty()) out.insert(name, changed);
     }
     return out;
 }

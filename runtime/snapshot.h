@@ -19,8 +19,9 @@ class QWidget;
 namespace Snapshot {
 // Every named control of the window with its state.
 QJsonObject capture(const QWidget *window);
-// The controls of now that differ from before, each with only the properties that differ.
-QJsonObject difference(const QJsonObject &before, const QJsonObject &now);
+// Only the controls whose state differs from before (an earlier capture), each with only the
+// properties that differ.
+QJsonObject changesSince(const QJsonObject &before, const QWidget *window);
 // Puts the state back into the window's controls. Nothing is changed unless every control it names
 // exists and every value fits its property; the answer then says which one does not.
 QString apply(QWidget *window, const QJsonObject &state);
