@@ -877,21 +877,27 @@ void AudioEngine::render(float *out, int frames) {
     if (scratch_.size() < size_t(frames) * 2) scratch_.resize(size_t(frames) * 2);
     for (Channel &c : channels_) {
         for (int i = 0; i < frames && c.tailAt * 2 < c.tail.size(); ++i, ++c.tailAt) {
-            out[i * 2] += c.tail[c.tailAt * 2];
-            out[i * 2 + 1] += c.tail[c.tailAt * 2 + 1];
+            out[i * 2] += c.tail[c.tailAt * 2] * c.gain;
+            out[i * 2 + 1] += c.tail[c.tailAt * 2 + 1] * c.gain;
         }
         if (!c.playing || !c.source) continue;
         std::fill_n(scratch_.begin(), size_t(frames) * 2, 0.0f);
+        // A quieter channel goes on playing (also at 0) so that it keeps its place in the track.
         const int n = c.source->mixInto(scratch_.data(), frames);
         for (int i = 0; i < n && c.faded < kFadeIn; ++i, ++c.faded) {
             scratch_[i * 2] *= fadeInGain(c.faded);
             scratch_[i * 2 + 1] *= fadeInGain(c.faded);
         }
         for (int i = 0; i < frames * 2; ++i)
-            out[i] += scratch_[i];
+            out[i] += scratch_[i] * c.gain;
         if (n < frames) c.playing = false; // the track has ended
     }
     limiter_.process(out, frames);
+}
+
+void AudioEngine::setGain(int channel, float gain) {
+    std::lock_guard lock(mutex_);
+    if (Channel *c = find(channel)) c->gain = std::clamp(gain, 0.0f, 1.0f);
 }
 
 namespace {

@@ -69,6 +69,8 @@ class AudioEngine {
     bool isPlaying(int channel) const; // sounding now (false once the track has ended)
     bool isOpen(int channel) const;
     void closeAll();
+    // The channel's own loudness in the mix, 0 (silent) to 1 (as recorded); it applies at once.
+    void setGain(int channel, float gain);
 
     void render(float *out, int frames); // the mix, stereo interleaved
     bool deviceOpen() const { return device_ != 0; }
@@ -86,6 +88,7 @@ class AudioEngine {
         size_t tailAt = 0;                    // frames of the tail mixed so far
         QString path;                         // of the source, or of the looping sound below
         std::unique_ptr<AudioSource> looping; // closed near its loop's end, in case it comes again
+        float gain = 1.0f;                    // the player's volume for this channel
     };
     Channel *find(int id);
     const Channel *find(int id) const;
@@ -100,7 +103,7 @@ class AudioEngine {
     bool deviceTried_ = false;
     bool paused_ = true;
     Limiter limiter_;
-    std::vector<float> scratch_;
+    std::vector<float> scratch_; // a channel with a gain of its own is mixed here first
 };
 
 // Looks a bare file name up in the working directory, without regard to letter case.

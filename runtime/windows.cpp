@@ -26,6 +26,7 @@ std::vector<Entry> entries;
 std::vector<GameWindow *> stacking; // bottom first: the order the player sees the windows in
 bool ended = false;
 std::function<void()> quitHandler;
+std::function<void(Windows::Event, GameWindow *)> observer;
 
 // Wayland keeps to itself where the compositor put each window, and offers no way back from a
 // minimised one.
@@ -257,6 +258,7 @@ void Windows::unload(GameWindow *window) {
         std::find_if(entries.begin(), entries.end(), [&](const Entry &e) { return e.window == window; });
     if (it == entries.end()) return;
     entries.erase(it);
+    notify(Event::Unloading, window);
     window->Form_Unload();
     dispose(window);
     if (entries.empty() && !ended) {
@@ -266,6 +268,7 @@ void Windows::unload(GameWindow *window) {
 }
 
 void Windows::endProgram() {
+    if (!entries.empty()) notify(Event::ProgramEnding, nullptr);
     std::vector<Entry> all;
     all.swap(entries);
     for (const Entry &e : all)
@@ -274,6 +277,14 @@ void Windows::endProgram() {
         ended = true;
         quitProgram();
     }
+}
+
+void Windows::setObserver(std::function<void(Event, GameWindow *)> watcher) {
+    observer = std::move(watcher);
+}
+
+void Windows::notify(Event event, GameWindow *window) {
+    if (observer) observer(event, window);
 }
 
 void Windows::setQuitHandler(std::function<void()> handler) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures the game against its targets: start to the first window, resident memory with music
 # playing, idle CPU in the game window with and without sound, how quickly a piece of music starts,
-# and the wall time of the whole test suite's walkthrough. Needs a built tree (scripts/setup.sh) and
+# a save's time on the UI thread, its size and "Pokračovat" to the game window on the screen, and
+# the wall time of the whole test suite's walkthrough. Needs a built tree (scripts/setup.sh) and
 # runs on a virtual screen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,6 +38,19 @@ echo "game window, music playing (SDL dummy audio driver mixing in real time):"
 SDL_AUDIODRIVER=dummy run ../bench game
 echo "game window, no sound device:"
 SDL_AUDIODRIVER=none run ../bench game
+# The saved game, from outside: play into the police station, kill the program with SIGKILL two seconds
+# later, start it again and press "Pokračovat" (in a data folder of its own, never the user's).
+saves=$(mktemp -d)
+trap 'kill $xvfb_pid; rm -rf "$saves"' EXIT
+saving() { XDG_DATA_HOME=$saves/data XDG_CONFIG_HOME=$saves/config SDL_AUDIODRIVER=dummy run "$@"; }
+echo "saved game: into the police station, SIGKILL 2 s later, Pokracovat:"
+saving ../bench play >"$saves/play.out" 2>&1 &
+play_pid=$!
+for _ in $(seq 150); do grep -q "police station" "$saves/play.out" && break; sleep 0.2; done
+sleep 2
+kill -9 $play_pid
+wait $play_pid 2>/dev/null || true
+saving ../bench continue 2>/dev/null
 if [ -x ../tests/test_walkthrough ]; then
   start=$(date +%s.%N)
   QT_QPA_PLATFORM=offscreen ../tests/test_walkthrough >/dev/null 2>&1

@@ -207,6 +207,10 @@
         <source>Konec</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>Nastavení…</source>
+        <translation>Settings…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -483,6 +487,45 @@
     <message>
         <source>Teleport byl aktivován</source>
         <translation>Teleport activated</translation>
+    </message>
+    <message>
+        <source>Hru nejde uložit: složka pro uložené hry je jen pro čtení nebo plná. Hraješ dál bez ukládání.</source>
+        <translation>The game cannot be saved: the folder for saved games is read-only or full. You play on without saving.</translation>
+    </message>
+    <message>
+        <source>Uloženou hru nejde přečíst. Soubor zůstal schovaný jako %1.</source>
+        <translation>The saved game cannot be read. The file is kept as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Hudba</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>Zvuky</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>Ztlumit (M)</source>
+        <translation>Mute (M)</translation>
+    </message>
+    <message>
+        <source>Velikost</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Změní se při příštím spuštění.</source>
+        <translation>Changes at the next start.</translation>
+    </message>
+    <message>
+        <source>Jazyk</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Nové texty hned, vše při příštím spuštění.</source>
+        <translation>New texts at once, everything at the next start.</translation>
     </message>
 </context>
 <context>
@@ -904,6 +947,25 @@
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Pokračovat</source>
+        <translation>Continue</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>Automaticky</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Nastavení - Zur ev Edivu</source>
+        <translation>Settings - Zur ev Edivu</translation>
     </message>
 </context>
 </TS>
