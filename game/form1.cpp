@@ -1,6 +1,7 @@
 #include "game/form1.h"
 
 #include "game/inventory.h"
+#include "game/keyboard.h"
 #include "game/scene.h"
 #include "runtime/style.h"
 #include "shell/credits.h"
@@ -79,6 +80,7 @@ Form1::Form1() : GameWindow("Form1") {
     Timer4 = new Timer(this, 3000, false, [this] { Timer4_Timer(); });
     MMControl1 = new MediaChannel(this, "MMControl1");
     MMControl2 = new MediaChannel(this, "MMControl2");
+    attachKeyboard(*this);
 }
 
 Form1::~Form1() = default;

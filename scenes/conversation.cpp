@@ -24,8 +24,12 @@ void ConversationPlayer::press() {
 
 void ConversationPlayer::tick() {
     const int at = counter->number();
-    if (at >= 0 && at < script_.size())
+    if (at >= 0 && at < script_.size()) {
         line->setCaption(QCoreApplication::translate("Conversation", script_[at].toUtf8().constData()));
+        // A screen reader speaks a new description of the focused button: the line is read as it appears.
+        if (button->accessibleDescription() != line->Caption())
+            button->setAccessibleDescription(line->Caption());
+    }
     if (at >= finalValue()) {
         if (onEnd) onEnd();
         Windows::unload(window_);

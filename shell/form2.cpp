@@ -25,6 +25,10 @@ Form2 *showMessageDialog() {
 }
 
 void showMessage(const QString &text) {
-    if (Form2 *f = showMessageDialog())
+    if (Form2 *f = showMessageDialog()) {
         f->Label1->setCaption(QCoreApplication::translate("Message", text.toUtf8().constData()));
+        // A screen reader reads the dialog as an alert when it appears, and a newer message as the
+        // focused button's new description.
+        f->Command1->setAccessibleDescription(f->Label1->Caption());
+    }
 }

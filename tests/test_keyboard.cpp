@@ -1,0 +1,291 @@
+// The game with the keyboard alone: the order the focus takes through scenes whose hotspots overlap,
+// hide or lock; the names a screen reader reads; the first scene from the main menu by keys with its
+// focus mark, status line, alerts and conversation lines; Escape, the menus and the mouse and the
+// keyboard taking turns. The whole game by keys is played in test_walkthrough.
+#include "support/game.h"
+#include "support/harness.h"
+
+#include "game/form1.h"
+#include "game/inventory.h"
+#include "game/keyboard.h"
+#include "game/language.h"
+#include "runtime/focusring.h"
+#include "scenes/form3.h"
+#include "shell/credits.h"
+#include "shell/form2.h"
+#include "shell/menu.h"
+#include "world/start.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMenu>
+
+namespace {
+// A key as the keyboard sends it: to the window that has the focus, through real delivery.
+void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QWindow *w = QGuiApplication::focusWindow();
+    QVERIFY2(w, "no window has the keyboard");
+    QTest::keyClick(w, Qt::Key(k), mods);
+    Harness::settle();
+}
+
+QString names(const QList<QWidget *> &widgets) {
+    QStringList out;
+    for (QWidget *w : widgets)
+        out << w->objectName();
+    return out.join(' ');
+}
+
+QString accessibleName(QWidget *w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+
+QWidget *mark(Form1 *f) {
+    return f->findChild<QWidget *>("focusMark");
+}
+
+// The player brings a window to the front (a click on its frame).
+void activate(QWidget *w) {
+    w->activateWindow();
+    Harness::settle();
+}
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup() { installLanguage("cs"); }
+    void focusOrder_data();
+    void focusOrder();
+    void namesForTheScreenReader_data();
+    void namesForTheScreenReader();
+    void firstSceneFromTheMenuByKeys();
+    void escapeMenusAndTheMouseTakingTurns();
+};
+
+void TestKeyboard::focusOrder_data() {
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<QString>("order");
+    // Top to bottom, then left to right by the centres; the panel's buttons, then the open inventory.
+    QTest::newRow("crash site: the entrance on the rock, the door on the rocket")
+        << ""
+        << "Image5 Image2 Image7 Image3 Image4 Command1 Command2 end";
+    QTest::newRow("cave over the crash site, inventory open")
+        << "Frame1 inventory"
+        << "Image9 Image8 Command1 Command2 end Image11 cepka Command3";
+    QTest::newRow("cockpit with the card in: the slot is locked") << "Raketa card"
+                                                                  << "Image14 Image12 Command1 Command2 end";
+    QTest::newRow("city map") << "map"
+                              << "Image21 Image22 Image25 Image16 Image24 Image17 Image23 Image20 "
+                                 "Command1 Command2 end";
+}
+
+void TestKeyboard::focusOrder() {
+    QFETCH(QString, scene);
+    QFETCH(QString, order);
+    Harness h;
+    Form1 *f = Windows::show<Form1>();
+    for (const QString &step : scene.split(' ', Qt::SkipEmptyParts)) {
+        if (step == "inventory")
+            f->Command2_Click();
+        else if (step == "card")
+            f->start->Image13->setEnabled(false);
+        else
+            standIn(f->findChild<Control *>(step));
+    }
+    Harness::settle();
+    FocusRing *ring = FocusRing::of(f);
+    QCOMPARE(names(ring->members()), order);
+    // Entering the scene put the focus on its first hotspot; Tab goes round and back again.
+    QCOMPARE(ring->current()->objectName(), order.section(' ', 0, 0));
+    if (!ring->shown()) key(Qt::Key_Tab); // the first key only shows the focus
+    for (int i = 0; i < order.count(' ') + 1; ++i)
+        key(Qt::Key_Tab);
+    QCOMPARE(ring->current()->objectName(), order.section(' ', 0, 0));
+    key(Qt::Key_Backtab);
+    QCOMPARE(ring->current()->objectName(), order.section(' ', -1));
+}
+
+void TestKeyboard::namesForTheScreenReader_data() {
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("hover text") << "cs"
+                                << "Image7"
+                                << "Je to vchod do jeskyně";
+    QTest::newRow("hover text, English") << "en"
+                                         << "Image7"
+                                         << "The entrance to the cave";
+    QTest::newRow("go back") << "cs"
+                             << "Image8"
+                             << "Jít zpět";
+    QTest::newRow("go back, English") << "en"
+                                      << "Image8"
+                                      << "Go back";
+    QTest::newRow("go left") << "cs"
+                             << "Image63"
+                             << "Jít doleva";
+    QTest::newRow("talk") << "en"
+                          << "Image39"
+                          << "Talk";
+    QTest::newRow("no cursor: take or use") << "cs"
+                                            << "Image12"
+                                            << "Vzít nebo použít";
+    QTest::newRow("map thumbnail") << "en"
+                                   << "Image41"
+                                   << "City map";
+    QTest::newRow("petrol tank") << "cs"
+                                 << "benzin"
+                                 << "Kanystr s benzínem";
+    QTest::newRow("the cap once split: its present text")
+        << "cs"
+        << "cepka"
+        << "Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé";
+}
+
+void TestKeyboard::namesForTheScreenReader() {
+    QFETCH(QString, lang);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    Harness h;
+    installLanguage(lang);
+    Form1 *f = Windows::show<Form1>();
+    f->inventory->cepka_DragDrop(f->inventory->Image11);
+    dismiss();
+    auto *c = f->findChild<Control *>(control);
+    QCOMPARE(QAccessible::queryAccessibleInterface(c)->role(), QAccessible::Button);
+    QCOMPARE(accessibleName(c), name);
+}
+
+void TestKeyboard::firstSceneFromTheMenuByKeys() {
+    Harness h;
+    Windows::show<menu>();
+    Harness::settle();
+    key(Qt::Key_Return); // "Nová Hra": the story, the loading window, the game
+    h.advance(7000 + 361);
+    auto *f = Windows::find<Form1>();
+    QVERIFY(f && QApplication::activeWindow() == f);
+    FocusRing *ring = FocusRing::of(f);
+    // Opened from the keyboard, the game shows its focus at once, on the scene's first hotspot.
+    QVERIFY(ring->shown() && mark(f)->isVisible());
+    QCOMPARE(ring->current(), f->start->Image5);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    Control *entrance = f->start->Image7;
+    // It has the keyboard focus itself, so a screen reader is told of it and reads its name.
+    QVERIFY(entrance->hasFocus() && QAccessible::queryAccessibleInterface(entrance)->state().focused);
+    QCOMPARE(f->Label1->Caption(), QString("Je to vchod do jeskyně"));
+    QVERIFY(mark(f)->geometry().contains(entrance->geometry()));
+    // The mark stands out from the black cave and the bright sand alike: gold between dark edges.
+    const QImage drawn = f->grab(mark(f)->geometry()).toImage();
+    QCOMPARE(drawn.pixelColor(drawn.width() / 2, 1), QColor(0xff, 0xd8, 0x3b));
+    QCOMPARE(drawn.pixelColor(drawn.width() / 2, 0), QColor(0x1e, 0x1a, 0x2e));
+
+    key(Qt::Key_Return);
+    QVERIFY(f->start->Frame1->isVisible());
+    QCOMPARE(ring->current(), f->start->Image9); // the new scene's first hotspot
+    key(Qt::Key_Space);
+    // The message takes the keyboard, and a screen reader reads it as an alert.
+    auto *dialog = Windows::find<Form2>();
+    QVERIFY(dialog && QApplication::activeWindow() == dialog);
+    QCOMPARE(QAccessible::queryAccessibleInterface(dialog)->role(), QAccessible::AlertMessage);
+    QCOMPARE(accessibleName(dialog), QString("V bedně byl klíč, tak jsi ho vzal!?!"));
+    key(Qt::Key_Return);
+    QVERIFY(!Windows::find<Form2>() && QApplication::activeWindow() == f);
+
+    // The wood taken in hand and used on the cap.
+    key(Qt::Key_I);
+    QCOMPARE(ring->current(), f->inventory->klicek);
+    key(Qt::Key_Right);
+    key(Qt::Key_Return);
+    QCOMPARE(ring->held(), f->inventory->Image11);
+    QCOMPARE(f->Label1->Caption(), f->inventory->Image11_Text());
+    QCOMPARE(ring->current(), f->inventory->cepka); // the focus moved on
+    key(Qt::Key_Return);
+    QCOMPARE(message(), QString("Odštípl jsi železný předmět o podobě nějaké kredit karty z čepice"));
+    QCOMPARE(f->inventory->cepka->Tag, QString("karta"));
+    QVERIFY(!ring->held());
+    key(Qt::Key_Return);
+    key(Qt::Key_Escape); // closes the inventory
+    QVERIFY(f->inventory->Frame2->isHidden());
+
+    // A conversation takes the keyboard too, and every new line is told to the screen reader.
+    auto *talk = Windows::show<Form3>();
+    h.advance(36);
+    key(Qt::Key_Return);
+    h.advance(36);
+    QCOMPARE(talk->Label1->Caption(), QString("Nezdržujte, co chcete!?!"));
+    QVERIFY(talk->Command1->hasFocus());
+    QCOMPARE(talk->Command1->accessibleDescription(), talk->Label1->Caption());
+    for (int i = 0; i < 5; ++i, h.advance(36))
+        key(Qt::Key_Return);
+    QVERIFY(!Windows::find<Form3>() && QApplication::activeWindow() == f);
+}
+
+void TestKeyboard::escapeMenusAndTheMouseTakingTurns() {
+    Harness h;
+    Form1 *f = Windows::show<Form1>();
+    Harness::settle();
+    FocusRing *ring = FocusRing::of(f);
+    Inventory &inv = *f->inventory;
+    // Played with the mouse, nothing of the keyboard is seen.
+    Mouse::click(f->Command2);
+    QVERIFY(!ring->shown() && !mark(f)->isVisible());
+
+    // A key shows the focus where it was; the mouse moving elsewhere writes its text but leaves the
+    // focus; a click hides the mark until the next key.
+    key(Qt::Key_Down);
+    QWidget *focused = ring->current();
+    QVERIFY(mark(f)->isVisible());
+    Mouse::move(f->start->Image4);
+    QCOMPARE(f->Label1->Caption(), QString("Je to obyčejná rostlinka"));
+    QCOMPARE(ring->current(), focused);
+    QVERIFY(focused->hasFocus() && mark(f)->isVisible());
+
+    // Escape puts the item in hand back; with nothing in hand it closes the inventory.
+    ring->setCurrent(inv.Image11);
+    key(Qt::Key_Return);
+    QCOMPARE(ring->held(), inv.Image11);
+    key(Qt::Key_Escape);
+    QVERIFY(!ring->held() && inv.Frame2->isVisible());
+    key(Qt::Key_Escape);
+    QVERIFY(inv.Frame2->isHidden());
+    key(Qt::Key_I);
+    QVERIFY(inv.Frame2->isVisible());
+
+    // A drag with the mouse while the keyboard holds an item: the keyboard's item goes back first.
+    ring->setCurrent(inv.cepka);
+    key(Qt::Key_Return);
+    Mouse::drag(inv.Image11, inv.cepka);
+    QVERIFY(!ring->held() && !mark(f)->isVisible());
+    QCOMPARE(message(), QString("Odštípl jsi železný předmět o podobě nějaké kredit karty z čepice"));
+    QVERIFY(!QApplication::overrideCursor());
+    dismiss();
+
+    // Exit opens the menu, whose entries the arrows and Enter choose.
+    activate(f);
+    ring->setCurrent(f->end);
+    key(Qt::Key_Up); // after the mouse, the first key only shows the focus again
+    QCOMPARE(ring->current(), f->end);
+    key(Qt::Key_Return);
+    QCOMPARE(QApplication::activePopupWidget(), f->mnu_menu);
+    QCOMPARE(f->mnu_menu->activeAction(), f->tomainmenu);
+    key(Qt::Key_Return);
+    QVERIFY(Windows::find<menu>());
+
+    // The credits close with Escape; the key list opens with F1 and closes with Escape.
+    activate(f);
+    ring->setCurrent(f->Command1);
+    key(Qt::Key_Space);
+    QVERIFY(Windows::find<credits>());
+    key(Qt::Key_Escape);
+    QVERIFY(!Windows::find<credits>());
+    activate(f);
+    key(Qt::Key_F1);
+    QVERIFY(Windows::find<keyhelp>());
+    key(Qt::Key_Escape);
+    QVERIFY(!Windows::find<keyhelp>() && !Windows::programEnded());
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"
