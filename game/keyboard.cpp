@@ -228,9 +228,9 @@ FocusRing *attachKeyboard(Form1 &form) {
 }
 
 keyhelp::keyhelp() : GameWindow("keyhelp") {
-    setDesign(tr("Klávesy"), 5400, 4200, Frame::ToolWindow);
+    setDesign(tr("Klávesy"), 5400, 3150, Frame::ToolWindow);
     paintBackground(Qt::black);
-    Label1 = new LabelControl(this, "Label1", {240, 120, 4920, 3480});
+    Label1 = new LabelControl(this, "Label1", {240, 120, 4920, 2400});
     Label1->setStyle(QColor(0, 255, 0), Qt::black, designFont("MS Sans Serif", 8.25, true), true,
                      Qt::AlignLeft);
     Label1->setCaption(
@@ -245,6 +245,7 @@ keyhelp::keyhelp() : GameWindow("keyhelp") {
            "Brouček: šipky míří, mezerník mačká\n"
            "Příběh, Credits, konec: Esc zavře\n"
            "F1: tento seznam"));
-    Command1 = new ButtonControl(this, "Command1", {2040, 3720, 1215, 315}, tr("OK"));
+    Command1 = new ButtonControl(this, "Command1", {2040, 2640, 1215, 315}, tr("OK"));
+    Command1->setAccessibleDescription(Label1->Caption()); // read with the focused button
     connect(Command1, &QPushButton::clicked, this, [this] { Windows::unload(this); });
 }
