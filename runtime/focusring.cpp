@@ -245,6 +245,9 @@ void FocusRing::focusNow(bool writeStatus) {
     // an item in hand lets no other text through).
     auto *c = qobject_cast<Control *>(current_.data());
     if (writeStatus && c && c->onMouseMove && !held_) c->onMouseMove();
+    // With an item in hand the focus passes over the hotspot as a drag would (the villa's door tells
+    // the player that the clip opens it).
+    if (writeStatus && c && c->onDragOver && held_) c->onDragOver(held_);
 }
 
 void FocusRing::setCurrent(QWidget *w) {
