@@ -331,6 +331,9 @@ void FocusRing::refresh() {
         current_ = want;
         focusNow(false);
         emit moved(want);
+    } else if (shown_ && current_ && window_->focusWidget() != current_) {
+        // It was hidden for a moment (the cap becoming the card) and the toolkit moved the focus on.
+        current_->setFocus(Qt::OtherFocusReason);
     }
     place();
 }

@@ -20,8 +20,12 @@ bool Keys::focus(QWidget *w) {
     FocusRing *ring = FocusRing::of(w);
     if (!ring || QGuiApplication::focusWindow() != ring->window()->windowHandle()) return false;
     if (!ring->shown()) press(Qt::Key_Tab); // after the mouse, the first key only shows the focus
-    for (qsizetype i = ring->members().size(); i >= 0 && ring->current() != w; --i)
-        press(Qt::Key_Tab);
+    // Forward, or back when that is shorter, as a player would.
+    const QList<QWidget *> all = ring->members();
+    const qsizetype n = all.size(),
+                    ahead = (all.indexOf(w) - all.indexOf(ring->current()) + n) % std::max<qsizetype>(n, 1);
+    for (qsizetype i = n; i >= 0 && ring->current() != w; --i)
+        press(Qt::Key_Tab, ahead <= n / 2 ? Qt::NoModifier : Qt::ShiftModifier);
     return ring->current() == w && w->hasFocus();
 }
 
