@@ -66,6 +66,10 @@ class ControlAccessible : public QAccessibleWidget {
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && role() == QAccessible::Button) return FocusRing::nameOf(widget());
+        // While an item is in the keyboard's hand, every place the focus reaches says what is held.
+        FocusRing *ring = FocusRing::of(widget());
+        if (t == QAccessible::Description && ring && ring->held() && role() == QAccessible::Button)
+            return QCoreApplication::translate("Keyboard", "V ruce: %1").arg(FocusRing::nameOf(ring->held()));
         return QAccessibleWidget::text(t);
     }
     QAccessible::State state() const override {

@@ -260,6 +260,10 @@
         <source>Vzít nebo použít</source>
         <translation>Take or use</translation>
     </message>
+    <message>
+        <source>V ruce: %1</source>
+        <translation>In hand: %1</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
