@@ -7,7 +7,6 @@
 // through event delivery, or the keyboard alone.
 #include "support/game.h"
 #include "support/harness.h"
-#include "support/keys.h"
 
 #include "game/app.h"
 #include "game/form1.h"
@@ -137,24 +136,46 @@ class KeyDriver : public Driver {
   public:
     void click(QWidget *w) override {
         if (!FocusRing::of(w)) return press(qobject_cast<QAbstractButton *>(w));
-        const QString name = w->objectName(); // the click may close its window
-        QVERIFY2(Keys::click(w), qPrintable("Tab does not reach " + name));
+        if (focus(w)) key(Qt::Key_Return);
     }
     void hover(QWidget *w) override {
-        if (w->hasFocus()) Keys::press(Qt::Key_Tab); // to read it again: away and back
-        QVERIFY2(Keys::focus(w), qPrintable("Tab does not reach " + w->objectName()));
+        if (w->hasFocus()) key(Qt::Key_Tab); // to read it again: away and back
+        focus(w);
     }
     void use(QWidget *item, QWidget *target) override {
-        const QString what = item->objectName() + " not used on " + target->objectName();
-        QVERIFY2(Keys::use(item, target), qPrintable(what));
+        if (qobject_cast<Form1 *>(item->window())->inventory->Frame2->isHidden()) key(Qt::Key_I);
+        click(item);
+        QCOMPARE(FocusRing::of(item)->held(), item);
+        click(target);
     }
     void press(QAbstractButton *button) override {
         QVERIFY2(button && QApplication::focusWidget() == button, "Enter would not press that button");
-        Keys::press(Qt::Key_Return);
+        key(Qt::Key_Return);
     }
     void close(QWidget *window) override {
         if (!qobject_cast<onetwo *>(window)) return Driver::close(window);
-        Keys::press(Qt::Key_Escape);
+        key(Qt::Key_Escape);
+    }
+
+  private:
+    // To the window that has the keyboard, through real delivery.
+    static void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QVERIFY2(QGuiApplication::focusWindow(), "no window has the keyboard");
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key(k), mods);
+        Harness::settle();
+    }
+    // Tab, or Shift+Tab when that is shorter, until the game window's focus is on w.
+    static bool focus(QWidget *w) {
+        FocusRing *ring = FocusRing::of(w);
+        const QString name = w->objectName();
+        if (!ring->shown()) key(Qt::Key_Tab); // after the mouse, the first key only shows the focus
+        const QList<QWidget *> all = ring->members();
+        const qsizetype n = all.size(),
+                        ahead = (all.indexOf(w) - all.indexOf(ring->current()) + n) % qMax(n, 1);
+        for (qsizetype i = n; i >= 0 && ring->current() != w; --i)
+            key(Qt::Key_Tab, ahead <= n / 2 ? Qt::NoModifier : Qt::ShiftModifier);
+        [&] { QVERIFY2(ring->current() == w && w->hasFocus(), qPrintable("Tab does not reach " + name)); }();
+        return !QTest::currentTestFailed();
     }
 };
 
