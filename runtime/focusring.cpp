@@ -77,7 +77,7 @@ class ControlAccessible : public QAccessibleWidget {
         if (role() != QAccessible::Button) return s;
         s.focusable = true;
         s.focused = widget()->hasFocus();
-        if (FocusRing *ring = FocusRing::of(widget()); ring && !ring->members().contains(widget()))
+        if (FocusRing *ring = FocusRing::of(widget()); ring && !ring->inRing(widget()))
             s.offscreen = true; // covered, or in a scene the player does not see
         return s;
     }

@@ -26,6 +26,8 @@ class FocusRing : public QObject {
 
     // The ring as it is now, in order.
     QList<QWidget *> members() const;
+    // Whether w was in the ring when it was last looked at (cheap enough for a screen reader's questions).
+    bool inRing(const QWidget *w) const { return lastOrder_.contains(const_cast<QWidget *>(w)); }
     QWidget *current() const { return current_; }
     // The scene the player sees: the container covering the middle of the viewport.
     QWidget *scene() const;
