@@ -3,7 +3,9 @@
 #include "game/form1.h"
 #include "game/inventory.h"
 #include "runtime/focusring.h"
+#include "scenes/conversation.h"
 #include "shell/credits.h"
+#include "shell/dopisek.h"
 #include "shell/form2.h"
 #include "shell/intro.h"
 #include "shell/onetwo.h"
@@ -98,9 +100,13 @@ bool windowKey(QWidget *window, QKeyEvent *e) {
     switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
+        // The windows that show something and wait for the player's OK or "Dále".
+        if (!qobject_cast<Form2 *>(window) && !qobject_cast<dopisek *>(window) &&
+            !qobject_cast<ConversationWindow *>(window) && !qobject_cast<keyhelp *>(window) &&
+            !qobject_cast<intro *>(window))
+            return false;
         QPushButton *b = visibleButton(window);
-        // Buttons that answer Enter themselves (the main menu's) are left to it.
-        if (!b || b->autoDefault() || b->isDefault()) return false;
+        if (!b) return false;
         if (!e->isAutoRepeat()) b->click();
         return true;
     }
