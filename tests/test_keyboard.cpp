@@ -63,18 +63,18 @@ class TestKeyboard : public QObject {
 void TestKeyboard::focusOrder_data() {
     QTest::addColumn<QString>("scene");
     QTest::addColumn<QString>("order");
+    const auto row = [](const char *name, const char *scene, const char *order) {
+        QTest::newRow(name) << QString(scene) << QString(order);
+    };
     // Top to bottom, then left to right by the centres; the panel's buttons, then the open inventory.
-    QTest::newRow("crash site: the entrance on the rock, the door on the rocket")
-        << ""
-        << "Image5 Image2 Image7 Image3 Image4 Command1 Command2 end";
-    QTest::newRow("cave over the crash site, inventory open")
-        << "Frame1 inventory"
-        << "Image9 Image8 Command1 Command2 end Image11 cepka Command3";
-    QTest::newRow("cockpit with the card in: the slot is locked") << "Raketa card"
-                                                                  << "Image14 Image12 Command1 Command2 end";
-    QTest::newRow("city map") << "map"
-                              << "Image21 Image22 Image25 Image16 Image24 Image17 Image23 Image20 "
-                                 "Command1 Command2 end";
+    row("crash site: the entrance on the rock, the door on the rocket", "",
+        "Image5 Image2 Image7 Image3 Image4 Command1 Command2 end");
+    row("cave over the crash site, inventory open", "Frame1 inventory",
+        "Image9 Image8 Command1 Command2 end Image11 cepka Command3");
+    row("cockpit with the card in: the slot is locked", "Raketa card",
+        "Image14 Image12 Command1 Command2 end");
+    row("city map", "map",
+        "Image21 Image22 Image25 Image16 Image24 Image17 Image23 Image20 Command1 Command2 end");
 }
 
 void TestKeyboard::focusOrder() {
@@ -104,37 +104,19 @@ void TestKeyboard::namesForTheScreenReader_data() {
     QTest::addColumn<QString>("lang");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("hover text") << "cs"
-                                << "Image7"
-                                << "Je to vchod do jeskyně";
-    QTest::newRow("hover text, English") << "en"
-                                         << "Image7"
-                                         << "The entrance to the cave";
-    QTest::newRow("go back") << "cs"
-                             << "Image8"
-                             << "Jít zpět";
-    QTest::newRow("go back, English") << "en"
-                                      << "Image8"
-                                      << "Go back";
-    QTest::newRow("go left") << "cs"
-                             << "Image63"
-                             << "Jít doleva";
-    QTest::newRow("talk") << "en"
-                          << "Image39"
-                          << "Talk";
-    QTest::newRow("no cursor: take or use") << "cs"
-                                            << "Image12"
-                                            << "Vzít nebo použít";
-    QTest::newRow("map thumbnail") << "en"
-                                   << "Image41"
-                                   << "City map";
-    QTest::newRow("petrol tank") << "cs"
-                                 << "benzin"
-                                 << "Kanystr s benzínem";
-    QTest::newRow("the cap once split: its present text")
-        << "cs"
-        << "cepka"
-        << "Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé";
+    const auto row = [](const char *name, const char *lang, const char *control, const char *said) {
+        QTest::newRow(name) << QString(lang) << QString(control) << QString::fromUtf8(said);
+    };
+    row("hover text", "cs", "Image7", "Je to vchod do jeskyně");
+    row("hover text, English", "en", "Image7", "The entrance to the cave");
+    row("go back", "cs", "Image8", "Jít zpět");
+    row("go back, English", "en", "Image8", "Go back");
+    row("talk", "en", "Image39", "Talk");
+    row("no cursor: take or use", "cs", "Image12", "Vzít nebo použít");
+    row("map thumbnail", "en", "Image41", "City map");
+    row("petrol tank", "cs", "benzin", "Kanystr s benzínem");
+    row("the cap once split: its present text", "cs", "cepka",
+        "Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé");
 }
 
 void TestKeyboard::namesForTheScreenReader() {
