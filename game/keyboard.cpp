@@ -65,9 +65,9 @@ bool gameKey(Form1 &form, FocusRing &ring, QKeyEvent *e) {
             form.Command2_Click();
             ring.refresh();
             // Opened from the keyboard, the inventory has the focus on its first item.
-            const QList<QWidget *> ring_ = ring.members();
-            for (QWidget *w : ring_)
-                if (inv.Frame2->isAncestorOf(w) && ring.shown()) {
+            const QList<QWidget *> members = ring.members();
+            for (QWidget *w : members)
+                if (ring.shown() && inv.Frame2->isAncestorOf(w)) {
                     ring.setCurrent(w);
                     break;
                 }
