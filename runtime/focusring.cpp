@@ -95,6 +95,8 @@ class ControlAccessible : public QAccessibleWidget {
 
 QAccessibleInterface *controlFactory(const QString &, QObject *object) {
     if (auto *c = qobject_cast<Control *>(object)) return new ControlAccessible(c);
+    if (auto *w = qobject_cast<QWidget *>(object); w && w->objectName() == QLatin1String("announcer"))
+        return new QAccessibleWidget(w, QAccessible::Notification);
     return nullptr;
 }
 } // namespace
@@ -409,4 +411,18 @@ bool FocusRing::eventFilter(QObject *watched, QEvent *event) {
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void announce(QWidget *window, const QString &text) {
+    // An empty, unseen notification in the window: shown again with a new name, a screen reader reads it.
+    auto *announcer = window->findChild<QWidget *>("announcer", Qt::FindDirectChildrenOnly);
+    if (!announcer) {
+        announcer = new QWidget(window);
+        announcer->setObjectName("announcer");
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcer->setGeometry(0, 0, 0, 0);
+    }
+    announcer->hide();
+    announcer->setAccessibleName(text);
+    announcer->show();
 }

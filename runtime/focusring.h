@@ -94,3 +94,7 @@ class FocusRing : public QObject {
 
 // The words a cursor kind stands for, in the player's language ("Jít dopředu", "Prozkoumat", ...).
 QString cursorWords(CursorKind kind);
+
+// Tells a screen reader a text as a notification, without moving the focus (a conversation's next line,
+// a message that replaces the one on screen).
+void announce(QWidget *window, const QString &text);

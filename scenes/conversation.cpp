@@ -1,6 +1,7 @@
 #include "scenes/conversation.h"
 
 #include "game/scene.h"
+#include "runtime/focusring.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -26,9 +27,11 @@ void ConversationPlayer::tick() {
     const int at = counter->number();
     if (at >= 0 && at < script_.size()) {
         line->setCaption(QCoreApplication::translate("Conversation", script_[at].toUtf8().constData()));
-        // A screen reader speaks a new description of the focused button: the line is read as it appears.
-        if (button->accessibleDescription() != line->Caption())
+        // A screen reader reads the line with the focused button, and every next line as it appears.
+        if (button->accessibleDescription() != line->Caption()) {
+            if (!button->accessibleDescription().isEmpty()) announce(window_, line->Caption());
             button->setAccessibleDescription(line->Caption());
+        }
     }
     if (at >= finalValue()) {
         if (onEnd) onEnd();

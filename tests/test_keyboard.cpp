@@ -166,13 +166,16 @@ void TestKeyboard::whatTheEyeAndTheScreenReaderAreTold() {
     key(Qt::Key_Return);
     QVERIFY(!Windows::find<Form2>() && QApplication::activeWindow() == f);
 
-    // A conversation's new line is the new description of its focused button: a screen reader reads it.
+    // A conversation's first line is read with its focused button, every next one as a notification.
     auto *talk = Windows::show<Form3>();
     h.advance(36);
+    QVERIFY(talk->Command1->hasFocus());
+    QCOMPARE(talk->Command1->accessibleDescription(), QString("Dobrý den pane policajte!"));
     key(Qt::Key_Return);
     h.advance(36);
-    QVERIFY(talk->Command1->hasFocus());
-    QCOMPARE(talk->Command1->accessibleDescription(), QString("Nezdržujte, co chcete!?!"));
+    QWidget *told = talk->findChild<QWidget *>("announcer");
+    QCOMPARE(QAccessible::queryAccessibleInterface(told)->role(), QAccessible::Notification);
+    QCOMPARE(accessibleName(told), QString("Nezdržujte, co chcete!?!"));
 }
 
 void TestKeyboard::escapeMenusAndTheMouseTakingTurns() {
