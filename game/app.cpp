@@ -1,5 +1,6 @@
 #include "game/app.h"
 
+#include "game/keyboard.h"
 #include "game/language.h"
 #include "game/options.h"
 #include "game/preferences.h"
@@ -22,6 +23,7 @@ void setupApplication() {
     QApplication::setApplicationDisplayName("Zur ev Edivu");
     QApplication::setQuitOnLastWindowClosed(false); // the window registry decides when the game ends
     registerFontSubstitutions();
+    installKeyboardPlay();
 }
 
 void startGame() {

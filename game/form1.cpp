@@ -1,6 +1,7 @@
 #include "game/form1.h"
 
 #include "game/inventory.h"
+#include "game/keyboard.h"
 #include "game/scene.h"
 #include "runtime/style.h"
 #include "shell/credits.h"
@@ -89,6 +90,7 @@ Form1::Form1() : GameWindow("Form1") {
     start->Timer2->setObjectName("Timer2");
     MMControl1 = new MediaChannel(this, "MMControl1");
     MMControl2 = new MediaChannel(this, "MMControl2", MediaChannel::Role::Effects);
+    attachKeyboard(*this);
 }
 
 Form1::~Form1() = default;

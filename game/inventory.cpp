@@ -110,11 +110,15 @@ Inventory::Inventory(Form1 &f) : form(f) {
         item->setVisible(d.held);
         if (d.hover) {
             const QString text = QString::fromUtf8(d.hover);
+            item->hoverText = [text] { return text; };
             item->onMouseMove = [this, text] { form.setStatus(text); };
         }
         this->*d.member = item;
     }
 
+    Image11->hoverText = [this] { return Image11_Text(); };
+    cepka->hoverText = [this] { return cepka_Text(); };
+    Odmerka->hoverText = [this] { return Odmerka_Text(); };
     Image11->onMouseMove = [this] { Image11_MouseMove(); };
     cepka->onMouseMove = [this] { cepka_MouseMove(); };
     Odmerka->onMouseMove = [this] { Odmerka_MouseMove(); };
@@ -144,32 +148,47 @@ void Inventory::Command3_Click() {
 
 // --- descriptions that follow the item's state ---------------------------------------------------
 
-void Inventory::Image11_MouseMove() {
+QString Inventory::Image11_Text() const {
     if (Image11->Tag == "drevo" || Image11->Tag == "drivko")
-        form.setStatus(QT_TRANSLATE_NOOP(
-            "Status", "Je to nějaké dřevo, možná, že po zapálení by výborně hořelo nebo může "
-                      "sloužit k odštípnutí nějakého předmětu"));
-    else if (Image11->Picture() == Ohen11->Picture())
-        form.setStatus(QT_TRANSLATE_NOOP("Status", "Je to hořící dřívko, které chtěl ten bezdomovec"));
+        return QT_TRANSLATE_NOOP("Status",
+                                 "Je to nějaké dřevo, možná, že po zapálení by výborně hořelo nebo může "
+                                 "sloužit k odštípnutí nějakého předmětu");
+    if (Image11->Picture() == Ohen11->Picture())
+        return QT_TRANSLATE_NOOP("Status", "Je to hořící dřívko, které chtěl ten bezdomovec");
+    return {};
+}
+
+QString Inventory::cepka_Text() const {
+    if (cepka->Tag.isEmpty())
+        return QT_TRANSLATE_NOOP("Status",
+                                 "Je to pravá VEX baseballová čepice, vytvořená z plátná a krytá v zadu "
+                                 "nějakou železnou destičkou");
+    if (cepka->Tag == "karta")
+        return QT_TRANSLATE_NOOP(
+            "Status",
+            "Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé");
+    return {};
+}
+
+QString Inventory::Odmerka_Text() const {
+    if (Odmerka->Tag == "Odmerka")
+        return QT_TRANSLATE_NOOP(
+            "Status", "Prázdná odměrka, ale je z ní cítit nějaká hořlavina, snad by si ji měl najít");
+    if (Odmerka->Tag == "Odmerka2")
+        return QT_TRANSLATE_NOOP("Status", "Odměrka s poďivně zbarvenou kyselinou");
+    return {};
+}
+
+void Inventory::Image11_MouseMove() {
+    if (const QString text = Image11_Text(); !text.isEmpty()) form.setStatus(text);
 }
 
 void Inventory::cepka_MouseMove() {
-    if (cepka->Tag.isEmpty())
-        form.setStatus(QT_TRANSLATE_NOOP(
-            "Status", "Je to pravá VEX baseballová čepice, vytvořená z plátná a krytá v zadu "
-                      "nějakou železnou destičkou"));
-    else if (cepka->Tag == "karta")
-        form.setStatus(QT_TRANSLATE_NOOP(
-            "Status",
-            "Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé"));
+    if (const QString text = cepka_Text(); !text.isEmpty()) form.setStatus(text);
 }
 
 void Inventory::Odmerka_MouseMove() {
-    if (Odmerka->Tag == "Odmerka")
-        form.setStatus(QT_TRANSLATE_NOOP(
-            "Status", "Prázdná odměrka, ale je z ní cítit nějaká hořlavina, snad by si ji měl najít"));
-    else if (Odmerka->Tag == "Odmerka2")
-        form.setStatus(QT_TRANSLATE_NOOP("Status", "Odměrka s poďivně zbarvenou kyselinou"));
+    if (const QString text = Odmerka_Text(); !text.isEmpty()) form.setStatus(text);
 }
 
 // --- item on item ----------------------------------------------------------------------------------

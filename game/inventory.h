@@ -40,6 +40,10 @@ class Inventory {
     void Image11_MouseMove();
     void cepka_MouseMove();
     void Odmerka_MouseMove();
+    // The text each of them writes in its present state (empty: none).
+    QString Image11_Text() const;
+    QString cepka_Text() const;
+    QString Odmerka_Text() const;
 
     // Every item, for tests and tools that look at the whole set.
     QList<Control *> items() const;

@@ -34,6 +34,7 @@ Control *addHotspot(Form1 &form, QWidget *parent, const HotspotDef &def) {
     if (def.picture) c->setPicture(QString::fromLatin1(def.picture), Control::Fit::Stretch);
     if (def.hover) {
         const QString text = QString::fromUtf8(def.hover);
+        c->hoverText = [text] { return text; };
         c->onMouseMove = [&form, text] { form.setStatus(text); };
     }
     return c;

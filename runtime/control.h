@@ -52,6 +52,9 @@ class Control : public QWidget {
     std::function<void()> onMouseMove;
     std::function<void(Control *source)> onDragDrop;
     std::function<void(Control *source)> onDragOver;
+    // The text its hover writes into the status line (the Czech original, as written), for those who
+    // read it without moving the mouse: the keyboard focus and a screen reader. Unset: it writes none.
+    std::function<QString()> hoverText;
 
   protected:
     void paintEvent(QPaintEvent *event) override;

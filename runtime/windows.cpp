@@ -259,8 +259,16 @@ void Windows::unload(GameWindow *window) {
     if (it == entries.end()) return;
     entries.erase(it);
     notify(Event::Unloading, window);
+    const bool hadFocus = window->isActiveWindow();
     window->Form_Unload();
     dispose(window);
+    // The window the player was at before it (the game window under a message) has the keyboard again.
+    if (hadFocus)
+        for (auto w = stacking.rbegin(); w != stacking.rend(); ++w)
+            if ((*w)->isVisible()) {
+                (*w)->activateWindow();
+                break;
+            }
     if (entries.empty() && !ended) {
         ended = true;
         quitProgram();

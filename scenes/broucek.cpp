@@ -8,6 +8,7 @@
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 double Rnd::next() {
@@ -49,6 +50,46 @@ Broucek::Broucek() : GameWindow("Broucek") {
     Image1->onClick = [this] { Image1_Click(); };
 
     Timer2 = new Timer(this, 1601, false, [this] { Timer2_Timer(); });
+
+    sight_ = new Control(this, "sight", {0, 0, 480, 480});
+    sight_->setPicture(cursorPicture(CursorKind::Crosshair));
+    sight_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    sight_->hide();
+    aim_ = rect().center();
+}
+
+void Broucek::keyPressEvent(QKeyEvent *event) {
+    // A step is the beetle's width, so that one of the places a step reaches always lies on it;
+    // with Shift a quarter of that, for fine aiming.
+    const int step = event->modifiers() & Qt::ShiftModifier ? 8 : 32;
+    QPoint move;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        move = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        move = {step, 0};
+        break;
+    case Qt::Key_Up:
+        move = {0, -step};
+        break;
+    case Qt::Key_Down:
+        move = {0, step};
+        break;
+    case Qt::Key_Space:
+        if (sight_->isVisible() && !event->isAutoRepeat() && childAt(aim_) == Image1 && Image1->isEnabled())
+            Image1_Click();
+        break;
+    default:
+        GameWindow::keyPressEvent(event);
+        return;
+    }
+    const QRect inside = rect().adjusted(0, 0, -1, -1);
+    aim_ = QPoint(std::clamp(aim_.x() + move.x(), inside.left(), inside.right()),
+                  std::clamp(aim_.y() + move.y(), inside.top(), inside.bottom()));
+    sight_->move(aim_ - QPoint(16, 16));
+    sight_->raise();
+    sight_->show();
 }
 
 void Broucek::Image1_Click() {

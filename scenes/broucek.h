@@ -37,6 +37,13 @@ class Broucek : public GameWindow {
     void Timer5_Timer();
     void Form_Unload() override;
 
+  protected:
+    // The arrow keys move a sight over the window and Space squashes whatever lies under it, as a
+    // click there would: the same beetle, rules and countdown.
+    void keyPressEvent(QKeyEvent *event) override;
+
   private:
     void showResult(const QString &text);
+    Control *sight_; // the keyboard's crosshair, shown once a key moves it
+    QPoint aim_;     // where it points, in the window
 };

@@ -1,6 +1,7 @@
 #include "scenes/conversation.h"
 
 #include "game/scene.h"
+#include "runtime/focusring.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -24,8 +25,14 @@ void ConversationPlayer::press() {
 
 void ConversationPlayer::tick() {
     const int at = counter->number();
-    if (at >= 0 && at < script_.size())
+    if (at >= 0 && at < script_.size()) {
         line->setCaption(QCoreApplication::translate("Conversation", script_[at].toUtf8().constData()));
+        // A screen reader reads the line with the focused button, and every next line as it appears.
+        if (button->accessibleDescription() != line->Caption()) {
+            if (!button->accessibleDescription().isEmpty()) announce(window_, line->Caption());
+            button->setAccessibleDescription(line->Caption());
+        }
+    }
     if (at >= finalValue()) {
         if (onEnd) onEnd();
         Windows::unload(window_);

@@ -1,5 +1,7 @@
 #include "shell/form2.h"
 
+#include "runtime/focusring.h"
+
 #include <QCoreApplication>
 
 Form2::Form2() : GameWindow("Form2") {
@@ -25,6 +27,10 @@ Form2 *showMessageDialog() {
 }
 
 void showMessage(const QString &text) {
-    if (Form2 *f = showMessageDialog())
+    if (Form2 *f = showMessageDialog()) {
+        const QString before = f->Label1->Caption();
         f->Label1->setCaption(QCoreApplication::translate("Message", text.toUtf8().constData()));
+        // A screen reader reads the dialog as an alert when it appears, and a newer message at once.
+        if (!before.isEmpty() && before != f->Label1->Caption()) announce(f, f->Label1->Caption());
+    }
 }

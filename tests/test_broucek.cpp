@@ -19,11 +19,26 @@ QList<QMessageBox *> resultBoxes() {
     return out;
 }
 
-// A kill as the player makes it: a click at the middle of the beetle, which must lie on top there;
-// wherever it jumps, it stays inside the window.
-void kill(Broucek *b) {
-    QCOMPARE(Mouse::hitAt(b, Mouse::centreOf(b->Image1)), b->Image1);
-    Mouse::click(b->Image1);
+// A kill as the player makes it: a click at the middle of the beetle, which must lie on top there, or
+// the sight moved onto it with the arrow keys and Space; wherever it jumps, it stays inside the window.
+void kill(Broucek *b, bool byKeys = false) {
+    if (byKeys) {
+        auto *sight = b->findChild<Control *>("sight");
+        if (!sight->isVisible()) QTest::keyClick(b, Qt::Key_Space); // the first key shows the sight
+        const QRect beetle = b->Image1->geometry();
+        for (int i = 0; i < 20; ++i) {
+            const QPoint aim = sight->pos() + QPoint(16, 16);
+            if (beetle.contains(aim)) break;
+            QTest::keyClick(b, aim.x() < beetle.left()    ? Qt::Key_Right
+                               : aim.x() > beetle.right() ? Qt::Key_Left
+                               : aim.y() < beetle.top()   ? Qt::Key_Down
+                                                          : Qt::Key_Up);
+        }
+        QTest::keyClick(b, Qt::Key_Space);
+    } else {
+        QCOMPARE(Mouse::hitAt(b, Mouse::centreOf(b->Image1)), b->Image1);
+        Mouse::click(b->Image1);
+    }
     QVERIFY(b->rect().contains(b->Image1->geometry()));
 }
 } // namespace
@@ -55,10 +70,13 @@ void TestBroucek::oneResultMessage_data() {
     QTest::addColumn<int>("lastGap"); // before the last kill
     QTest::addColumn<int>("limit");   // from the last kill to the loss; none when won
     QTest::addColumn<QString>("result");
+    QTest::addColumn<bool>("byKeys"); // the sight moved by the arrow keys, Space squashes, Enter says OK
     const QString lost = "Jsi mrtev, nestihl jsi broucka zabit";
-    QTest::newRow("lost after the first kill") << 1 << 0 << 1600 << lost;
-    QTest::newRow("lost after the 99th kill") << 99 << 1000 << 1502 << lost;
-    QTest::newRow("won with a millisecond left") << 100 << 1501 << 0 << QString("Vyhrál jsi");
+    QTest::newRow("lost after the first kill") << 1 << 0 << 1600 << lost << false;
+    QTest::newRow("lost after the 99th kill") << 99 << 1000 << 1502 << lost << false;
+    QTest::newRow("won with a millisecond left") << 100 << 1501 << 0 << QString("Vyhrál jsi") << false;
+    QTest::newRow("lost by keys") << 1 << 0 << 1600 << lost << true;
+    QTest::newRow("won by keys") << 100 << 1501 << 0 << QString("Vyhrál jsi") << true;
 }
 
 void TestBroucek::oneResultMessage() {
@@ -66,6 +84,7 @@ void TestBroucek::oneResultMessage() {
     QFETCH(int, lastGap);
     QFETCH(int, limit);
     QFETCH(QString, result);
+    QFETCH(bool, byKeys);
     Harness h;
     Rnd expected = programRnd();
     auto *game = Windows::show<Form1>();
@@ -75,7 +94,7 @@ void TestBroucek::oneResultMessage() {
     h.advance(10 * 60 * 1000);
     for (int k = 1; k <= kills; ++k) {
         h.advance(k == kills ? lastGap : 1000); // each kill restarts the countdown
-        kill(b);
+        kill(b, byKeys);
         QCOMPARE(b->Label1->Caption(), QString::number(k));
         QCOMPARE(b->Image1->Left(), expected.nextBelow(4460));
         QCOMPARE(b->Timer2->Interval(), 1601 - k);
@@ -98,7 +117,11 @@ void TestBroucek::oneResultMessage() {
     Mouse::click(game->Command2);
     QVERIFY(!game->inventory->Frame2->isHidden());
 
-    Mouse::click(box->button(QMessageBox::Ok));
+    if (byKeys)
+        QTest::keyClick(box, Qt::Key_Return);
+    else
+        Mouse::click(box->button(QMessageBox::Ok));
+    Harness::settle();
     QVERIFY(!Windows::find<Broucek>());
     QCOMPARE(game->MMControl1->Command(), QString("Play"));
     // A new game starts afresh, but the generator runs on.

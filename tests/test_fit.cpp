@@ -6,6 +6,7 @@
 #include "support/translations.h"
 
 #include "game/form1.h"
+#include "game/keyboard.h"
 #include "game/language.h"
 #include "scenes/conversation.h"
 #include "scenes/form3.h"
@@ -49,10 +50,13 @@ void TestFit::everyTextFitsWhereItIsShown() {
         Harness h;
         installLanguage(lang);
         openEveryWindow();
+        Windows::show<keyhelp>();
         Form1 *game = Windows::find<Form1>();
         for (const TsEntry &t : texts)
-            if (t.context == "Status") {
-                game->setStatus(t.source);
+            if (t.context == "Status" || t.context == "Keyboard") {
+                // The status line also names an item taken in hand with the keyboard.
+                game->Label1->setCaption(
+                    QCoreApplication::translate(qPrintable(t.context), t.source.toUtf8().constData()));
                 check(game->Label1);
             }
         for (const TsEntry &t : texts)

@@ -4,7 +4,7 @@
 // table of steps, tests/walkthrough.txt ("click this", "use that item on this", "the message reads
 // so"), each text in Czech and in English as the player reads it. The suite plays it on a Czech and on
 // an English desktop, and a driver turns each step into the player's own input: the real mouse,
-// through event delivery.
+// through event delivery, or the keyboard alone.
 #include "support/game.h"
 #include "support/harness.h"
 
@@ -12,9 +12,11 @@
 #include "game/form1.h"
 #include "game/inventory.h"
 #include "game/language.h"
+#include "runtime/focusring.h"
 #include "runtime/mediachannel.h"
 #include "runtime/picture.h"
 #include "shell/form2.h"
+#include "shell/onetwo.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -104,10 +106,11 @@ QString propertyOf(QObject *o, const QString &name) {
 class Driver {
   public:
     virtual ~Driver() = default;
-    virtual void click(QWidget *target) = 0;              // a hotspot, an item, a button
-    virtual void hover(QWidget *target) = 0;              // rests on it
-    virtual void use(QWidget *item, QWidget *target) = 0; // the item onto a thing or onto another item
-    virtual void press(QAbstractButton *button) = 0;      // "OK", "Dále"
+    virtual void click(QWidget *target) = 0;                 // a hotspot, an item, a button
+    virtual void hover(QWidget *target) = 0;                 // rests on it
+    virtual void use(QWidget *item, QWidget *target) = 0;    // the item onto a thing or onto another item
+    virtual void press(QAbstractButton *button) = 0;         // "OK", "Dále"
+    virtual void close(QWidget *window) { window->close(); } // its close box
 };
 
 // The real mouse, through the window's event delivery; it clicks only what lies on top there.
@@ -127,8 +130,58 @@ class MouseDriver : public Driver {
     void press(QAbstractButton *button) override { click(button); }
 };
 
+// The keyboard alone: Tab walks the game window's focus onto a control and Enter clicks it, Enter takes
+// an item in hand and Enter on the target uses it there; every other window's button answers Enter.
+class KeyDriver : public Driver {
+  public:
+    void click(QWidget *w) override {
+        if (!FocusRing::of(w)) return press(qobject_cast<QAbstractButton *>(w));
+        if (focus(w)) key(Qt::Key_Return);
+    }
+    void hover(QWidget *w) override {
+        if (w->hasFocus()) key(Qt::Key_Tab); // to read it again: away and back
+        focus(w);
+    }
+    void use(QWidget *item, QWidget *target) override {
+        if (qobject_cast<Form1 *>(item->window())->inventory->Frame2->isHidden()) key(Qt::Key_I);
+        click(item);
+        QCOMPARE(FocusRing::of(item)->held(), item);
+        click(target);
+    }
+    void press(QAbstractButton *button) override {
+        QVERIFY2(button && QApplication::focusWidget() == button, "Enter would not press that button");
+        key(Qt::Key_Return);
+    }
+    void close(QWidget *window) override {
+        if (!qobject_cast<onetwo *>(window)) return Driver::close(window);
+        key(Qt::Key_Escape);
+    }
+
+  private:
+    // To the window that has the keyboard, through real delivery.
+    static void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QVERIFY2(QGuiApplication::focusWindow(), "no window has the keyboard");
+        QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key(k), mods);
+        Harness::settle();
+    }
+    // Tab, or Shift+Tab when that is shorter, until the game window's focus is on w.
+    static bool focus(QWidget *w) {
+        FocusRing *ring = FocusRing::of(w);
+        const QString name = w->objectName();
+        if (!ring->shown()) key(Qt::Key_Tab); // after the mouse, the first key only shows the focus
+        const QList<QWidget *> all = ring->members();
+        const qsizetype n = all.size(),
+                        ahead = (all.indexOf(w) - all.indexOf(ring->current()) + n) % qMax(n, 1);
+        for (qsizetype i = n; i >= 0 && ring->current() != w; --i)
+            key(Qt::Key_Tab, ahead <= n / 2 ? Qt::NoModifier : Qt::ShiftModifier);
+        [&] { QVERIFY2(ring->current() == w && w->hasFocus(), qPrintable("Tab does not reach " + name)); }();
+        return !QTest::currentTestFailed();
+    }
+};
+
 std::unique_ptr<Driver> makeDriver(const QString &hand) {
     if (hand == "mouse") return std::make_unique<MouseDriver>();
+    if (hand == "keys") return std::make_unique<KeyDriver>();
     return nullptr;
 }
 
@@ -166,6 +219,7 @@ void TestWalkthrough::cleanup() {
 void TestWalkthrough::wholeGameToTheOutroAndBack_data() {
     QTest::addColumn<QString>("hand");
     QTest::newRow("mouse") << "mouse";
+    QTest::newRow("keys") << "keys";
 }
 
 QWidget *TestWalkthrough::widget(const QString &path) {
@@ -241,7 +295,7 @@ void TestWalkthrough::run(const Step &s) {
         QVERIFY2(o, qPrintable(a));
         QCOMPARE(propertyOf(o, b), read(s.text));
     } else if (s.verb == "close") {
-        if (auto *w = qobject_cast<QWidget *>(find(a + '/'))) w->close();
+        if (auto *w = qobject_cast<QWidget *>(find(a + '/'))) driver->close(w);
         h->settle();
     } else if (s.verb == "ends") {
         // The last words are read as everything closes: catch them as the program ends.

@@ -227,6 +227,53 @@
     </message>
 </context>
 <context>
+    <name>Keyboard</name>
+    <message>
+        <source>Mapa města</source>
+        <translation>City map</translation>
+    </message>
+    <message>
+        <source>Kanystr s benzínem</source>
+        <translation>Petrol can</translation>
+    </message>
+    <message>
+        <source>Jít dopředu</source>
+        <translation>Go forward</translation>
+    </message>
+    <message>
+        <source>Jít zpět</source>
+        <translation>Go back</translation>
+    </message>
+    <message>
+        <source>Jít doleva</source>
+        <translation>Go left</translation>
+    </message>
+    <message>
+        <source>Jít doprava</source>
+        <translation>Go right</translation>
+    </message>
+    <message>
+        <source>Prozkoumat</source>
+        <translation>Look</translation>
+    </message>
+    <message>
+        <source>Mluvit</source>
+        <translation>Talk</translation>
+    </message>
+    <message>
+        <source>Číst</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Vzít nebo použít</source>
+        <translation>Take or use</translation>
+    </message>
+    <message>
+        <source>V ruce: %1</source>
+        <translation>In hand: %1</translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message>
         <source>Prohrál jsi, to vůbec nevadí, stačí si hru zahrát znovu a pečlivě číst dialogy</source>
@@ -918,6 +965,41 @@
 </context>
 <context>
     <name>intro</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>keyhelp</name>
+    <message>
+        <source>Klávesy</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab: další a předchozí věc
+Šipky: nejbližší věc tím směrem
+Enter, mezerník: kliknout
+Enter na předmětu: vzít ho do ruky; Enter na věci nebo jiném předmětu: použít ho na ni
+Esc: vrátit předmět, zavřít inventář
+I: otevřít a zavřít inventář
+Exit: šipky a Enter vyberou z nabídky
+Zprávy, dopis, rozhovor: Enter stiskne OK nebo Dále
+Brouček: šipky míří, mezerník mačká
+Příběh, Credits, konec: Esc zavře
+F1: tento seznam</source>
+        <translation>Tab, Shift+Tab: the next and the previous thing
+Arrows: the nearest thing that way
+Enter, Space: click
+Enter on an item: take it in hand; Enter on a thing or another item: use it there
+Esc: put the item back, close the inventory
+I: open and close the inventory
+Exit: the arrows and Enter choose from the menu
+Messages, the letter, talks: Enter presses OK or Next
+Beetle: the arrows aim, Space squashes
+Story, credits, ending: Esc closes
+F1: this list</translation>
+    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
