@@ -16,6 +16,7 @@ void setupApplication() {
     QApplication::setApplicationName("Zur ev Edivu");
     QApplication::setQuitOnLastWindowClosed(false); // the window registry decides when the game ends
     registerFontSubstitutions();
+    Theme::installSwitchKey();
 }
 
 void startGame() {
@@ -53,6 +54,7 @@ int runGame(int argc, char **argv) {
     QApplication app(argc, argv);
     scaleToScreen(options);
     setupApplication();
+    Theme::setLook(Theme::savedLook());
     installLanguage(options.lang.isEmpty() ? chooseLanguage(QLocale::system().uiLanguages()) : options.lang);
     startGame();
     return app.exec();

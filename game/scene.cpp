@@ -11,7 +11,8 @@ Control *Hotspots::operator[](const char *name) const {
 Control *makeFrame(QWidget *parent, const QString &name, Twips rect) {
     auto *c = new Control(parent, name, rect);
     c->setBackground(Qt::black);
-    c->setCursor(Qt::ArrowCursor); // frames show the standard arrow; only the window's surface has the game's
+    Theme::setArrowCursor(c,
+                          true); // frames show the standard arrow; only the window's surface has the game's
     c->hide();
     return c;
 }

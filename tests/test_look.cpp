@@ -11,6 +11,8 @@
 #include "world/citymap.h"
 
 #include <QCryptographicHash>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 // Shows the windows with texts in them, as a player meets them.
@@ -43,6 +45,20 @@ QList<QPair<QString, QImage>> grabs() {
     return out;
 }
 
+// The contrast ratio of two colours as the web's accessibility guidelines define it.
+double contrast(QColor a, QColor b) {
+    auto luminance = [](QColor c) {
+        auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+bool near(QRgb a, QColor b) {
+    return qAbs(qRed(a) - b.red()) + qAbs(qGreen(a) - b.green()) + qAbs(qBlue(a) - b.blue()) < 12;
+}
+
 QByteArray checksum(const QImage &image) {
     const QImage i = image.convertToFormat(QImage::Format_ARGB32);
     return QCryptographicHash::hash(QByteArrayView(i.constBits(), i.sizeInBytes()), QCryptographicHash::Md5)
@@ -68,6 +84,75 @@ class TestLook : public QObject {
             if (checksum(image) != designed.value(name)) changed << name + " " + checksum(image);
         }
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(", ")));
+    }
+
+    // Every text in the remastered look, as drawn: its colour is seen in its place and stands out from
+    // the colour most of its place is painted in by at least 4.5 : 1.
+    void remasteredTextsCanBeRead() {
+        Harness h;
+        openTalkingWindows();
+        Windows::find<Form3>()->Frame2->show();
+        Windows::find<Form3>()->Label5->setCaption("Z jaké bedny, co!");
+        Theme::setLook(Theme::Look::Remastered);
+        int texts = 0;
+        for (GameWindow *w : Windows::open()) {
+            const QImage image = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (const Theme::DrawnText &t : Theme::drawnTexts(w)) {
+                QHash<QRgb, int> count;
+                for (int y = t.rect.top(); y <= t.rect.bottom(); ++y)
+                    for (int x = t.rect.left(); x <= t.rect.right(); ++x)
+                        ++count[image.pixel(x, y)];
+                QRgb background = 0;
+                for (auto it = count.begin(); it != count.end(); ++it)
+                    if (it.value() > count.value(background)) background = it.key();
+                const bool drawn =
+                    std::any_of(count.keyBegin(), count.keyEnd(), [&](QRgb c) { return near(c, t.colour); });
+                const QString where = w->objectName() + QString(" at %1,%2").arg(t.rect.x()).arg(t.rect.y());
+                QVERIFY2(drawn, qPrintable(where));
+                QVERIFY2(contrast(t.colour, QColor(background)) >= 4.5, qPrintable(where));
+                ++texts;
+            }
+        }
+        QCOMPARE(texts,
+                 8); // the message, two talks on top with their name tabs, status, two names on the map
+        Theme::setLook(Theme::Look::Classic);
+    }
+
+    // F10 in any open window switches every window between the looks and remembers the choice; nothing
+    // moves, and back in the classic look every window is what it was.
+    void f10SwitchesEveryOpenWindow() {
+        QStandardPaths::setTestModeEnabled(true);
+        Harness h;
+        openEveryWindow();
+        openTalkingWindows();
+        Form1 *game = Windows::find<Form1>();
+        auto geometries = [] {
+            QList<QRect> out;
+            for (GameWindow *w : Windows::open())
+                for (QWidget *c : w->findChildren<QWidget *>())
+                    out << QRect(c->mapTo(w, QPoint(0, 0)), c->size());
+            return out;
+        };
+        const auto classic = grabs();
+        const QList<QRect> places = geometries();
+        bool remastered = false;
+        for (GameWindow *w : Windows::open()) {
+            QTest::keyClick(w, Qt::Key_F10);
+            remastered = !remastered;
+            QCOMPARE(Theme::remastered(), remastered);
+            QCOMPARE(QSettings().value("look").toString(), remastered ? "remastered" : "classic");
+            QCOMPARE(geometries(), places);
+            const auto now = grabs();
+            for (int i = 0; i < now.size(); ++i)
+                QVERIFY2((now[i].second == classic[i].second) != remastered,
+                         qPrintable(w->objectName() + " " + now[i].first));
+            // The game's pointer where the system arrow was; the map's buildings show the way in.
+            QCOMPARE(Windows::find<Form2>()->cursor().shape(),
+                     remastered ? Qt::BitmapCursor : Qt::ArrowCursor);
+            QCOMPARE(game->citymap->map->cursor().shape(), remastered ? Qt::BitmapCursor : Qt::ArrowCursor);
+            QCOMPARE(game->citymap->Image22->testAttribute(Qt::WA_SetCursor), remastered);
+        }
+        Theme::setLook(Theme::Look::Classic);
     }
 };
 

@@ -212,6 +212,28 @@
     </message>
 </context>
 <context>
+    <name>Form3</name>
+    <message>
+        <source>Policista</source>
+        <translation>Policeman</translation>
+    </message>
+    <message>
+        <source>Bezdomovec</source>
+        <translation>Homeless man</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Hlídač</source>
+        <translation>Guard</translation>
+    </message>
+    <message>
+        <source>Počítač</source>
+        <translation>Computer</translation>
+    </message>
+</context>
+<context>
     <name>Inventory</name>
     <message>
         <source>OK</source>
