@@ -208,7 +208,20 @@ QRect Theme::Panel::nameTab() const {
 }
 
 void Theme::Panel::setSlots(const QList<QRect> &places, int dividerY) {
-    slots_ = places;
+    // A slot reaches a little beyond its item, but never into the next one: two items that touch
+    // (the bottom row lies right under the one above it) share the line between them.
+    slots_.clear();
+    for (const QRect &place : places) {
+        QRectF slot = QRectF(place).adjusted(-2.5, -2.5, 2.5, 2.5);
+        for (const QRect &other : places)
+            if (other != place && other.left() < place.right() && place.left() < other.right()) {
+                if (other.bottom() < place.top())
+                    slot.setTop(qMax(slot.top(), (other.bottom() + place.top()) / 2.0 + 1));
+                if (other.top() > place.bottom())
+                    slot.setBottom(qMin(slot.bottom(), (other.top() + place.bottom()) / 2.0));
+            }
+        slots_.append(slot);
+    }
     divider_ = dividerY;
 }
 
@@ -228,10 +241,8 @@ void Theme::Panel::paintEvent(QPaintEvent *) {
         p.fillRect(rect(), fill);
     }
     if (!nested) paintRim(p, rect(), parentWidget()->isWindow());
-    for (const QRect &s : slots_) {
-        const QRectF r = QRectF(s)
-                             .adjusted(-2.5, -2.5, 2.5, 2.5)
-                             .intersected(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+    for (const QRectF &slot : slots_) {
+        const QRectF r = slot.intersected(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
         p.setPen(QPen(kSlotLight, 1));
         p.setBrush(kSlot);
         p.drawRoundedRect(r, 4, 4);

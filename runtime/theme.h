@@ -72,7 +72,7 @@ class Panel : public QWidget {
     Kind kind_;
     QString speaker_;
     QPixmap portrait_;
-    QList<QRect> slots_;
+    QList<QRectF> slots_;
     int divider_ = -1;
 };
 Panel *panelOf(QWidget *surface);

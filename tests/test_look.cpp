@@ -69,6 +69,7 @@ QByteArray checksum(const QImage &image) {
 class TestLook : public QObject {
     Q_OBJECT
   private slots:
+    void cleanup() { Theme::setLook(Theme::Look::Classic); }
     void classicIsTheDesignedGame() {
         Harness h;
         openTalkingWindows();
@@ -115,7 +116,6 @@ class TestLook : public QObject {
         }
         QCOMPARE(texts,
                  8); // the message, two talks on top with their name tabs, status, two names on the map
-        Theme::setLook(Theme::Look::Classic);
     }
 
     // F10 in any open window switches every window between the looks and remembers the choice; nothing
@@ -152,7 +152,6 @@ class TestLook : public QObject {
             QCOMPARE(game->citymap->map->cursor().shape(), remastered ? Qt::BitmapCursor : Qt::ArrowCursor);
             QCOMPARE(game->citymap->Image22->testAttribute(Qt::WA_SetCursor), remastered);
         }
-        Theme::setLook(Theme::Look::Classic);
     }
 };
 
