@@ -8,6 +8,13 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
+#include <map>
+#include <memory>
+
+#ifdef ZUR_HAVE_XCB
+#include <QGuiApplication>
+#include <xcb/xcb.h>
+#endif
 
 namespace {
 struct Entry {
@@ -129,8 +136,55 @@ bool Windows::programEnded() {
     return ended;
 }
 
+namespace {
+// On an X server the windows lie as the server stacks them, which is not always the order the game
+// raised them in: without a window manager a click gives a window the focus but does not raise it, so
+// the message dialog stays in front of the game window the player pressed an item in. Each window is
+// ranked by its top-level ancestor (the window manager's frame, or the window itself) among the
+// children of the root window, bottom first. Elsewhere the game's own order stands.
+void serverStacking(std::vector<GameWindow *> &order) {
+#ifdef ZUR_HAVE_XCB
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
+    if (!c) return;
+    using Reply = std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)>;
+    auto tree = [c](xcb_window_t w) {
+        return Reply(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr), &std::free);
+    };
+    std::map<GameWindow *, xcb_window_t> top;
+    xcb_window_t root = XCB_NONE;
+    for (GameWindow *w : order) {
+        xcb_window_t id = xcb_window_t(w->internalWinId());
+        for (Reply r = tree(id); id && r; r = tree(id)) {
+            root = r->root;
+            if (r->parent == r->root || r->parent == XCB_NONE) break;
+            id = r->parent;
+        }
+        if (id) top[w] = id;
+    }
+    const Reply all = root ? tree(root) : Reply(nullptr, &std::free);
+    if (!all) return;
+    const xcb_window_t *children = xcb_query_tree_children(all.get());
+    const std::vector<xcb_window_t> bottomFirst(children,
+                                                children + xcb_query_tree_children_length(all.get()));
+    auto rank = [&](GameWindow *w) {
+        auto it = top.find(w);
+        return it == top.end()
+                   ? -1
+                   : int(std::find(bottomFirst.begin(), bottomFirst.end(), it->second) - bottomFirst.begin());
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](GameWindow *a, GameWindow *b) { return rank(a) < rank(b); });
+#else
+    Q_UNUSED(order);
+#endif
+}
+} // namespace
+
 GameWindow *Windows::topmostAt(QPoint globalPos) {
-    for (auto it = stacking.rbegin(); it != stacking.rend(); ++it)
+    std::vector<GameWindow *> order = stacking;
+    serverStacking(order);
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
         if ((*it)->isVisible() && (*it)->frameGeometry().contains(globalPos)) return *it;
     return nullptr;
 }

@@ -1,35 +1,36 @@
 #!/usr/bin/env bash
-# Runs the desktop test on a real X server with a real window manager: a 2560 x 1440 virtual screen
-# under Openbox; the cursors checked at three scales.
+# Runs the desktop test on a real X server: first bare, as the game meets a server without a window
+# manager, then under Openbox on a 2560 x 1440 virtual screen, the cursors checked at three scales.
 # Usage: run.sh TEST_BINARY
 set -euo pipefail
 test=$1
-for tool in Xvfb openbox; do
+for tool in Xvfb openbox xprop; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
-display=
-for n in $(seq 70 99); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=:$n; break; }
-done
-Xvfb "$display" -screen 0 2560x1440x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+tmp=$(mktemp -d)
 wm=
-trap 'kill $wm $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
-export DISPLAY=$display QT_QPA_PLATFORM=xcb QT_LOGGING_RULES='qt.qpa.*=false'
-# The window manager announces itself on the root window once it manages the screen.
-start_wm() {
-  "$@" >/dev/null 2>&1 &
-  wm=$!
-  for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
-    sleep 0.05
+xvfb=
+trap 'kill $wm $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT
+# Waits for what a program does, as long as it lives: a busy machine may take its time.
+await() {
+  local pid=$1 what=$2
+  shift 2
+  until "$@"; do
+    kill -0 "$pid" 2>/dev/null || { echo "$what exited before it was ready"; exit 1; }
+    sleep 0.1
   done
-  echo "the window manager $1 did not start"
-  exit 1
 }
-start_wm openbox --sm-disable
+# The server picks a free display itself and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 2560x1440x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
+xvfb=$!
+await $xvfb "the X server" test -s "$tmp/display"
+export DISPLAY=:$(head -n1 "$tmp/display") QT_QPA_PLATFORM=xcb QT_LOGGING_RULES='qt.qpa.*=false'
 status=0
+env -u QT_SCALE_FACTOR "$test" dropOnTheDialogReachesNothingBeneath || status=1
+# The window manager announces itself on the root window once it manages the screen.
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+await $wm "the window manager openbox" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"
 for scale in 1 1.5 2; do
   XDESKTOP_SCALE=$scale QT_SCALE_FACTOR=$scale "$test" cursorHotSpots || status=1
 done
