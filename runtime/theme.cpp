@@ -76,23 +76,36 @@ class SwitchKey : public QObject {
     }
 };
 
-// The head of the figure an element of a scene shows (or the whole thing, when it is no taller than
-// wide), as a square picture of side pixels.
+// The head and shoulders of the figure an element of a scene shows (or the whole thing, when it is not
+// taller than wide), as a square picture of side pixels. The head is the top of the figure: the square
+// is centred on what is drawn in its topmost rows, wherever the figure leans.
 QPixmap portrait(const QString &scene, const QString &element, int side) {
     QSvgRenderer r(Picture::resolve(scene));
     if (!r.isValid() || !r.elementExists(element)) return {};
     const QRectF b = r.transformForElement(element).mapRect(r.boundsOnElement(element));
-    const bool figure = b.height() > b.width() * 1.5;
-    const qreal square = figure ? qMin(b.width(), b.height() * 0.4) : qMax(b.width(), b.height());
-    if (square <= 0) return {};
-    const qreal scale = side / square;
-    QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
+    if (b.isEmpty()) return {};
+    const bool figure = b.height() > b.width() * 1.05;
+    const qreal scale = figure ? side / (b.height() * 0.42) : side / qMax(b.width(), b.height());
+    QImage whole((b.size() * scale).toSize() + QSize(1, 1), QImage::Format_ARGB32_Premultiplied);
+    whole.fill(Qt::transparent);
+    QPainter p(&whole);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF at(-(b.width() - square) / 2 * scale, figure ? 0 : -(b.height() - square) / 2 * scale);
-    r.render(&p, element, QRectF(at, b.size() * scale));
-    return QPixmap::fromImage(img);
+    r.render(&p, element, QRectF(QPointF(0, 0), b.size() * scale));
+    p.end();
+    QPoint from((whole.width() - side) / 2, (whole.height() - side) / 2);
+    if (figure) {
+        qint64 sum = 0, count = 0;
+        for (int y = 0; y < whole.height() / 10; ++y)
+            for (int x = 0; x < whole.width(); ++x)
+                if (qAlpha(whole.pixel(x, y)) > 0) sum += x, ++count;
+        from = QPoint(int(count ? sum / count : whole.width() / 2) - side / 2, 0);
+    }
+    QImage out(side, side, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    QPainter o(&out);
+    o.drawImage(-from, whole);
+    o.end();
+    return QPixmap::fromImage(out);
 }
 } // namespace
 
