@@ -4,6 +4,7 @@
 #include "runtime/picture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +28,7 @@ const QColor kRed(0x9e, 0x1b, 0x1b);
 
 constexpr const char *kArrow = "themeArrow";
 constexpr const char *kCursor = "themeCursor";
+constexpr const char *kField = "themeField";
 
 QFont rounded(const QFont &designed, qreal points) {
     QFont f = designFont("Comic Sans MS", points, true);
@@ -65,9 +67,10 @@ void paintRim(QPainter &p, const QRectF &r, bool broad) {
 class SwitchKey : public QObject {
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F10 &&
-            watched->isWidgetType()) {
-            if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_F10 &&
+            key->modifiers() == Qt::NoModifier && watched->isWidgetType()) {
+            if (!key->isAutoRepeat())
                 Theme::choose(Theme::remastered() ? Theme::Look::Classic : Theme::Look::Remastered);
             event->accept(); // taken: not handed on to the parents, which would switch back
             return true;
@@ -118,6 +121,10 @@ void Theme::setLook(Look look) {
     current = look;
     for (QWidget *w : QApplication::allWidgets()) {
         if (auto *label = qobject_cast<LabelControl *>(w)) label->applyLook();
+        if (auto *field = qobject_cast<QComboBox *>(w); field && w->property(kField).isValid()) {
+            const QSignalBlocker quiet(field);
+            field->setCurrentIndex(int(look));
+        }
         if (w->property(kArrow).isValid()) applyArrow(w);
         if (auto *c = qobject_cast<Control *>(w); c && w->property(kCursor).isValid())
             c->setMouseIcon(c->MouseIcon());
@@ -132,6 +139,17 @@ void Theme::choose(Look look) {
 
 Theme::Look Theme::savedLook() {
     return QSettings().value("look").toString() == "remastered" ? Look::Remastered : Look::Classic;
+}
+
+QComboBox *Theme::makeLookField(QWidget *parent) {
+    auto *field = new QComboBox(parent);
+    field->addItem(QCoreApplication::translate("Settings", "Klasický"), int(Look::Classic));
+    field->addItem(QCoreApplication::translate("Settings", "Remasterovaný"), int(Look::Remastered));
+    field->setCurrentIndex(int(look()));
+    field->setProperty(kField, true);
+    QObject::connect(field, &QComboBox::currentIndexChanged, field,
+                     [field] { choose(Look(field->currentData().toInt())); });
+    return field;
 }
 
 void Theme::installSwitchKey() {

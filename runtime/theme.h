@@ -13,6 +13,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QComboBox;
+
 namespace Theme {
 enum class Look { Classic, Remastered };
 Look look();
@@ -26,6 +28,8 @@ void setLook(Look look);
 void choose(Look look);
 // The remembered choice; the classic look when there is none.
 Look savedLook();
+// The settings window's "Look" field: a choice of the two looks that takes effect at once and follows F10.
+QComboBox *makeLookField(QWidget *parent);
 // F10 in any window switches between the two looks (installed once, with the application).
 void installSwitchKey();
 

@@ -10,6 +10,7 @@
 #include "support/harness.h"
 #include "world/citymap.h"
 
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QSettings>
 #include <QStandardPaths>
@@ -133,6 +134,7 @@ class TestLook : public QObject {
                     out << QRect(c->mapTo(w, QPoint(0, 0)), c->size());
             return out;
         };
+        std::unique_ptr<QComboBox> field(Theme::makeLookField(nullptr)); // the settings window's row
         const auto classic = grabs();
         const QList<QRect> places = geometries();
         bool remastered = false;
@@ -151,7 +153,11 @@ class TestLook : public QObject {
                      remastered ? Qt::BitmapCursor : Qt::ArrowCursor);
             QCOMPARE(game->citymap->map->cursor().shape(), remastered ? Qt::BitmapCursor : Qt::ArrowCursor);
             QCOMPARE(game->citymap->Image22->testAttribute(Qt::WA_SetCursor), remastered);
+            QCOMPARE(field->currentText(), remastered ? "Remasterovaný" : "Klasický");
         }
+        field->setCurrentIndex(field->currentIndex() == 0 ? 1 : 0);
+        QCOMPARE(QSettings().value("look").toString(), Theme::remastered() ? "remastered" : "classic");
+        QCOMPARE(Theme::remastered(), field->currentIndex() == 1);
     }
 };
 

@@ -508,6 +508,17 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Klasický</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Remasterovaný</source>
+        <translation>Remastered</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Logo</source>
