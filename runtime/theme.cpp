@@ -67,9 +67,9 @@ void paintRim(QPainter &p, const QRectF &r, bool broad) {
 class SwitchKey : public QObject {
   protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_F10 &&
-            key->modifiers() == Qt::NoModifier && watched->isWidgetType()) {
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) {
             if (!key->isAutoRepeat())
                 Theme::choose(Theme::remastered() ? Theme::Look::Classic : Theme::Look::Remastered);
             event->accept(); // taken: not handed on to the parents, which would switch back
