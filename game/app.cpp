@@ -23,6 +23,13 @@ void startGame() {
     Windows::show<first>();
 }
 
+const char *preferredPlatform(const QByteArray &qpaPlatform, const QByteArray &display,
+                              const QByteArray &waylandDisplay, const QByteArray &sessionType) {
+    if (!qpaPlatform.isEmpty() || display.isEmpty()) return nullptr;
+    if (waylandDisplay.isEmpty() && sessionType != "wayland") return nullptr;
+    return "xcb;wayland";
+}
+
 namespace {
 QStringList rawArguments(int argc, char **argv) {
     QStringList out;
@@ -51,6 +58,9 @@ int runGame(int argc, char **argv) {
         std::fputs(qPrintable((options.help ? helpText() : versionText() + '\n')), stdout);
         return 0;
     }
+    if (const char *platform = preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
+                                                 qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE")))
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
     scaleToScreen(options);
     setupApplication();

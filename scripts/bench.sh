@@ -31,6 +31,8 @@ echo "audio engine, music and siren on two channels:"
 ../bench mix
 echo "each piece of music started: Open and Play, the first 10 ms mixed, the first sound:"
 ../bench start
+echo "every track change of the game's music, half way through a device buffer:"
+../bench change
 echo "game window, music playing (SDL dummy audio driver mixing in real time):"
 SDL_AUDIODRIVER=dummy run ../bench game
 echo "game window, no sound device:"
