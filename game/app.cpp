@@ -24,6 +24,7 @@ void setupApplication() {
     QApplication::setQuitOnLastWindowClosed(false); // the window registry decides when the game ends
     registerFontSubstitutions();
     installKeyboardPlay();
+    Theme::installSwitchKey();
 }
 
 void startGame() {
@@ -80,6 +81,7 @@ int runGame(int argc, char **argv) {
     SaveGame::instance().install();
     SaveGame::catchEndSignals();
     installSettingsKeys();
+    Theme::setLook(Theme::savedLook());
     startGame();
     return app.exec();
 }

@@ -33,6 +33,7 @@ Form1::Form1() : GameWindow("Form1") {
     // The status line comes first: every hotspot writes into it.
     Label1 = new LabelControl(this, "Label1", {120, 4200, 3015, 1215});
     Label1->setStyle(QColor(255, 0, 255), Qt::black, designFont("MS Sans Serif", 8.25, true), true);
+    Label1->setRole(Theme::Text::Status);
 
     // The world, from the home scene on the window's own surface to the finale deep inside the villa.
     Image1 = makePicture(this, "Image1", {0, 0, 6900, 4050}, Pictures::scene("home"));
@@ -43,6 +44,11 @@ Form1::Form1() : GameWindow("Form1") {
     bar = std::make_unique<BarArea>(*this, citymap->map);
     villa = std::make_unique<VillaArea>(*this, citymap->map);
     finale = std::make_unique<FinaleArea>(*this, villa->prezident);
+    // The remastered look puts the map's names on ribbons and gives its buildings the go cursor.
+    for (LabelControl *name : {citymap->ps, citymap->vila, citymap->bar, citymap->hrad})
+        name->setRole(Theme::Text::Ribbon);
+    for (Control *building : {citymap->Image22, citymap->Image23, citymap->Image24, citymap->Image25})
+        Theme::setRemasteredCursor(building, CursorKind::Forward);
 
     // The panel.
     Command1 = new PictureButton(this, "Command1", {240, 5520, 975, 975}, tr("About"),

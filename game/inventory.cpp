@@ -91,6 +91,7 @@ Inventory::Inventory(Form1 &f) : form(f) {
     Image1112 = makeStore(&form, "Image1112", "inv_closed");
 
     Frame2 = makeFrame(&form, "Frame2", {3240, 4200, 3375, 2535});
+    auto *panel = new Theme::Panel(Frame2, Theme::Panel::Kind::Filled);
     const QColor cyan(0, 255, 255);
     new LineControl(Frame2, "Line(0)", {0, 0}, {4560, 0}, cyan, 1);
     new LineControl(Frame2, "Line(1)", {0, 2520}, {4560, 2520}, cyan, 1);
@@ -100,6 +101,15 @@ Inventory::Inventory(Form1 &f) : form(f) {
     Command3 = new ButtonControl(Frame2, "Command3", {1080, 2280, 1215, 255},
                                  QCoreApplication::translate("Inventory", "OK"));
     QObject::connect(Command3, &QPushButton::clicked, Frame2, [this] { Command3_Click(); });
+    for (LineControl *side : Frame2->findChildren<LineControl *>())
+        side->setFramePart();
+
+    // The remastered panel has a slot under every place an item shows (the lit dynamite's store is
+    // never shown) and a gold line above the OK button.
+    QList<QRect> places;
+    for (const ItemDef &d : kItems)
+        if (d.member != &Inventory::dynambum) places.append(Twips{d.left, d.top, 480, 480}.toPixels());
+    panel->setSlots(places, px(2280));
 
     for (const ItemDef &d : kItems) {
         Control *item =

@@ -11,7 +11,9 @@ Control *Hotspots::operator[](const char *name) const {
 Control *makeFrame(QWidget *parent, const QString &name, Twips rect) {
     auto *c = new Control(parent, name, rect);
     c->setBackground(Qt::black);
-    c->setCursor(Qt::ArrowCursor); // frames show the standard arrow; only the window's surface has the game's
+    // Frames show the standard arrow (the remastered look, the game's pointer); only the window's
+    // surface has the game's pointer in both looks.
+    Theme::setArrowCursor(c, true);
     c->hide();
     return c;
 }

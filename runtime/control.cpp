@@ -45,10 +45,11 @@ void Control::setBorder(bool on) {
 
 void Control::setMouseIcon(CursorKind kind) {
     mouseIcon_ = kind;
-    if (kind == CursorKind::None)
+    const CursorKind shown = Theme::shownCursor(this, kind);
+    if (shown == CursorKind::None)
         unsetCursor();
     else
-        setCursor(gameCursor(kind));
+        setCursor(gameCursor(shown));
 }
 
 void Control::setBackground(const QColor &color) {
@@ -242,19 +243,54 @@ bool LabelControl::textFits() const {
 
 void LabelControl::setStyle(const QColor &text, const QColor &background, const QFont &font, bool wrap,
                             Qt::Alignment align, bool border) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, text);
-    pal.setColor(QPalette::Window, background);
-    setPalette(pal);
-    setAutoFillBackground(true);
-    designFont_ = font;
+    textColour_ = text;
+    background_ = background;
+    styleFont_ = font;
+    border_ = border;
     setWordWrap(wrap);
     setAlignment(align);
-    if (border) {
-        setFrameStyle(QFrame::Box | QFrame::Plain);
+    applyLook();
+}
+
+void LabelControl::setRole(Theme::Text role) {
+    role_ = role;
+    applyLook();
+}
+
+void LabelControl::applyLook() {
+    if (!textColour_.isValid()) return; // not styled yet
+    // In the remastered look a themed text lies on its panel, plaque or ribbon: no box of its own.
+    const bool drawn = Theme::remastered() && role_ != Theme::Text::Plain;
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, Theme::textColour(role_, textColour_));
+    pal.setColor(QPalette::Window, background_);
+    setPalette(pal);
+    setAutoFillBackground(!drawn);
+    designFont_ = Theme::textFont(role_, styleFont_);
+    if (border_) {
+        setFrameStyle(drawn ? QFrame::NoFrame : QFrame::Box | QFrame::Plain);
         setLineWidth(1);
     }
+    const int side = !drawn ? 0 : role_ == Theme::Text::Ribbon ? 8 : role_ == Theme::Text::Status ? 6 : 0;
+    const int top = drawn && role_ == Theme::Text::Status ? 3 : 0;
+    // A frame keeps its width inside the contents margins.
+    const int frame = frameWidth();
+    setContentsMargins(frame + side, frame + top, frame + side, frame + top);
     fitText();
+    update();
+}
+
+QRect LabelControl::textRect() const {
+    const QRectF area = labelArea(this);
+    return QFontMetricsF(font(), this).boundingRect(area, labelFlags(this), text()).toAlignedRect() & rect();
+}
+
+void LabelControl::paintEvent(QPaintEvent *event) {
+    if (Theme::remastered() && !text().isEmpty()) {
+        QPainter p(this);
+        Theme::paintTextBackdrop(p, role_, rect(), textRect());
+    }
+    QLabel::paintEvent(event);
 }
 
 LineControl::LineControl(QWidget *parent, const QString &name, QPoint fromTwips, QPoint toTwips,
@@ -272,6 +308,7 @@ LineControl::LineControl(QWidget *parent, const QString &name, QPoint fromTwips,
 }
 
 void LineControl::paintEvent(QPaintEvent *) {
+    if (framePart_ && Theme::remastered()) return;
     QPainter p(this);
     p.setPen(QPen(color_, width_, Qt::SolidLine, Qt::SquareCap));
     p.drawLine(from_, to_);

@@ -3,6 +3,7 @@
 // (twips), Visible, Enabled, Picture, DragIcon, MouseIcon, DragMode, Tag and Caption. The widget tree
 // is the game state: nothing here keeps a copy that could drift from what the player sees.
 #include "runtime/cursors.h"
+#include "runtime/theme.h"
 #include "runtime/twips.h"
 
 #include <QLabel>
@@ -102,10 +103,23 @@ class LabelControl : public QLabel {
     QFont designFont() const { return designFont_; }
     // Whether the whole caption is seen in the label with the font it shows now.
     bool textFits() const;
+    // What the text is for, which decides how the remastered look draws it.
+    void setRole(Theme::Text role);
+    // Takes on the colours, font and frame of the look the theme shows now.
+    void applyLook();
+    // Where the caption's words lie in the label.
+    QRect textRect() const;
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
 
   private:
     void fitText();
     QFont designFont_;
+    QFont styleFont_;
+    QColor textColour_, background_;
+    bool border_ = false;
+    Theme::Text role_ = Theme::Text::Plain;
 };
 
 // A line of the design, drawn from (x1, y1) to (x2, y2) twips with a width in pixels.
@@ -115,11 +129,14 @@ class LineControl : public QWidget {
     LineControl(QWidget *parent, const QString &name, QPoint fromTwips, QPoint toTwips, const QColor &color,
                 int widthPx);
     bool Visible() const { return !isHidden(); }
+    // A side of a window's frame: the remastered look draws the frame as a panel's rim instead.
+    void setFramePart() { framePart_ = true; }
 
   protected:
     void paintEvent(QPaintEvent *event) override;
 
   private:
+    bool framePart_ = false;
     QPoint from_, to_;
     QColor color_;
     int width_;

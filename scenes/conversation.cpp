@@ -12,6 +12,7 @@ ConversationPlayer::ConversationPlayer(ConversationWindow *window, QWidget *cont
     line = new LabelControl(container, QString::fromLatin1(layout.label), layout.labelRect);
     line->setStyle(layout.lineColour, Qt::black, designFont("MS Sans Serif", layout.points, true), true,
                    Qt::AlignHCenter | Qt::AlignTop);
+    line->setRole(Theme::Text::Message);
     button = new ButtonControl(container, QString::fromLatin1(layout.button), layout.buttonRect, tr("Dále"));
     counter = new LabelControl(container, QString::fromLatin1(layout.counter), layout.counterRect, "0");
     counter->hide();
@@ -42,6 +43,13 @@ void ConversationPlayer::tick() {
 ConversationWindow::ConversationWindow(const QString &objectName) : GameWindow(objectName) {
     setDesign(QString(), 4095, 1950, Frame::Borderless);
     paintBackground(Qt::black);
+    new Theme::Panel(this, Theme::Panel::Kind::Filled);
+    Theme::setArrowCursor(this, false);
+}
+
+void ConversationWindow::introduce(QWidget *container, const QString &name, const QString &scene,
+                                   const char *element) {
+    Theme::panelOf(container)->setSpeaker(name, scene, QString::fromLatin1(element));
 }
 
 ConversationPlayer *ConversationWindow::addPlayer(QWidget *container, const ConversationLayout &layout,
@@ -54,6 +62,7 @@ ConversationPlayer *ConversationWindow::addPlayer(QWidget *container, const Conv
 
 Control *ConversationWindow::addFrame(const QString &name) {
     Control *frame = makeFrame(this, name, {120, 120, 3855, 1695});
+    new Theme::Panel(frame, Theme::Panel::Kind::Filled);
     frame->installEventFilter(this);
     return frame;
 }
@@ -64,6 +73,8 @@ void ConversationWindow::drawBorder() {
     new LineControl(this, "Line2", {0, 0}, {4080, 0}, green, 3);
     new LineControl(this, "Line3", {0, 1920}, {0, 0}, green, 3);
     new LineControl(this, "Line4", {4080, 1920}, {4080, 0}, green, 3);
+    for (LineControl *side : findChildren<LineControl *>(Qt::FindDirectChildrenOnly))
+        side->setFramePart();
 }
 
 bool ConversationWindow::eventFilter(QObject *watched, QEvent *event) {

@@ -88,6 +88,9 @@ class ConversationWindow : public GameWindow {
     // A frame of the window (hidden, black, 3855 x 1695 twips at 120, 120), above the earlier ones.
     Control *addFrame(const QString &name);
     void drawBorder();
+    // The one the player talks to in the conversation on container: his name and his portrait, cut
+    // from the element of a scene picture that shows him (the remastered look shows them).
+    void introduce(QWidget *container, const QString &name, const QString &scene, const char *element);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:

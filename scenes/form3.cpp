@@ -1,5 +1,7 @@
 #include "scenes/form3.h"
 
+#include "game/scene.h"
+
 #include "game/form1.h"
 #include "world/police.h"
 
@@ -48,6 +50,9 @@ Form3::Form3() : ConversationWindow("Form3") {
             QT_TRANSLATE_NOOP("Conversation", "Aha, tak kyselina, dobrá udělám to"),
         }));
     drawBorder();
+    introduce(this, tr("Policista"), Pictures::scene("police_inside"), "officer-Image37");
+    introduce(Frame1, tr("Bezdomovec"), Pictures::scene("police_yard"), "homeless-man-Image39");
+    introduce(Frame2, tr("Bezdomovec"), Pictures::scene("police_yard"), "homeless-man-Image39");
 
     Label1 = officer_->line;
     Command1 = officer_->button;

@@ -1,5 +1,7 @@
 #include "scenes/form4.h"
 
+#include "game/scene.h"
+
 namespace {
 const QColor kGreen(0, 255, 0);
 }
@@ -39,6 +41,8 @@ Form4::Form4() : ConversationWindow("Form4") {
                               "DVEŘÍ! KDYŽ VEJDEŠ DO JINÝCH DVEŘÍ, BUDEŠ MRTEV, UKOL MUSÍŠ SPLNIT"),
         }));
     drawBorder();
+    introduce(this, tr("Hlídač"), Pictures::scene("bar_street"), "guard-Image68");
+    introduce(Frame1, tr("Počítač"), Pictures::scene("bar_reception"), "computer-Image75");
 
     Label1 = guard_->line;
     Command1 = guard_->button;

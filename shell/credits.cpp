@@ -7,6 +7,7 @@
 credits::credits() : GameWindow("credits") {
     setDesign(QStringLiteral("Credits"), 6555, 7215, Frame::ToolWindow);
     paintBackground(Qt::black);
+    Theme::setArrowCursor(this, false);
 
     Image3 = makePicture(this, "Image3", {-240, 0, 6900, 4050}, Pictures::ui("credits1"));
     Image2_1 = makePicture(this, "Image2(1)", {6480, 7560, 6900, 4050}, Pictures::ui("credits2"));

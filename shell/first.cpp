@@ -6,6 +6,7 @@
 first::first() : GameWindow("first") {
     setDesign(QString(), 6375, 3270, Frame::Borderless);
     paintBackground(Qt::black);
+    Theme::setArrowCursor(this, false);
 
     Image1 = makePicture(this, "Image1", {840, 240, 4665, 930}, Pictures::ui("studio_logo"));
     Label1 = new LabelControl(this, "Label1", {1680, 1320, 3135, 495}, tr("Uvádí adventuru"));

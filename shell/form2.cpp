@@ -7,13 +7,18 @@
 Form2::Form2() : GameWindow("Form2") {
     setDesign(QString(), 4095, 1950, Frame::Borderless);
     paintBackground(Qt::black);
+    new Theme::Panel(this, Theme::Panel::Kind::Filled);
+    Theme::setArrowCursor(this, false);
     const QColor green(0, 255, 0);
     Label1 = new LabelControl(this, "Label1", {360, 240, 3375, 1215});
     Label1->setStyle(green, Qt::black, designFont("MS Sans Serif", 9.75, true), true);
+    Label1->setRole(Theme::Text::Message);
     new LineControl(this, "Line1", {0, 1920}, {4080, 1920}, green, 3);
     new LineControl(this, "Line2", {0, 0}, {4080, 0}, green, 3);
     new LineControl(this, "Line3", {0, 1920}, {0, 0}, green, 3);
     new LineControl(this, "Line4", {4080, 1920}, {4080, 0}, green, 3);
+    for (LineControl *side : findChildren<LineControl *>())
+        side->setFramePart();
     Command1 = new ButtonControl(this, "Command1", {1320, 1440, 1455, 375}, tr("OK"));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 }

@@ -2,6 +2,7 @@
 
 #include "game/language.h"
 #include "game/scene.h"
+#include "runtime/theme.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -55,6 +56,7 @@ settings::settings() : GameWindow("settings"), prefs_(Preferences::load()) {
            QT_TRANSLATE_NOOP("Settings", "Změní se při příštím spuštění."));
     addRow(QT_TRANSLATE_NOOP("Settings", "Jazyk"), language,
            QT_TRANSLATE_NOOP("Settings", "Nové texty hned, vše při příštím spuštění."));
+    addRow(QT_TRANSLATE_NOOP("Settings", "Vzhled (F10)"), Theme::makeLookField(this));
 
     Command1 =
         new ButtonControl(this, "Command1", {(kWidth - 1455) / 2, height_ + 120, 1455, 375}, tr("Zavřít"));

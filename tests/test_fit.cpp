@@ -42,13 +42,17 @@ void TestFit::everyTextFitsWhereItIsShown() {
     int measured = 0;
     auto check = [&](auto *control) {
         ++measured;
-        if (!control->textFits()) cut << currentLanguage() + " " + where(control, control->text());
+        if (!control->textFits())
+            cut << currentLanguage() + (Theme::remastered() ? " remastered " : " ") +
+                       where(control, control->text());
     };
     const QList<TsEntry> texts = committedTs();
     QVERIFY(texts.size() > 150);
-    for (const char *lang : {"cs", "en"}) {
+    for (const char *lang : {"cs", "en", "cs remastered", "en remastered"}) {
         Harness h;
-        installLanguage(lang);
+        installLanguage(QString::fromLatin1(lang).left(2));
+        Theme::setLook(QString::fromLatin1(lang).endsWith("remastered") ? Theme::Look::Remastered
+                                                                        : Theme::Look::Classic);
         openEveryWindow();
         Windows::show<keyhelp>();
         Form1 *game = Windows::find<Form1>();
@@ -80,6 +84,7 @@ void TestFit::everyTextFitsWhereItIsShown() {
                 check(b);
         }
         installLanguage("cs");
+        Theme::setLook(Theme::Look::Classic);
     }
     QVERIFY(measured > 2 * texts.size());
     QVERIFY2(cut.isEmpty(), qPrintable("cut off:\n" + cut.join('\n')));

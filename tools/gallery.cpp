@@ -1,17 +1,33 @@
-// Renders every picture of the game to PNG, and every scene container of the game window as the
-// player sees it with its hotspots outlined and named, so anyone can check at a glance that each
-// object lies under its hotspot. Usage: gallery OUTDIR
+// Renders every picture of the game to PNG, every scene container of the game window as the player
+// sees it with its hotspots outlined and named, so anyone can check at a glance that each object lies
+// under its hotspot, and every window in both looks at the screen's scale (run it with
+// QT_SCALE_FACTOR=2 for the 2x grabs). Usage: gallery OUTDIR
 #include "game/app.h"
 #include "game/form1.h"
+#include "game/inventory.h"
 #include "runtime/control.h"
 #include "runtime/picture.h"
 #include "runtime/timer.h"
 #include "runtime/windows.h"
+#include "scenes/broucek.h"
+#include "scenes/form3.h"
+#include "scenes/form4.h"
+#include "shell/credits.h"
+#include "shell/dopisek.h"
+#include "shell/first.h"
+#include "shell/form2.h"
+#include "shell/intro.h"
+#include "shell/load.h"
+#include "shell/menu.h"
+#include "shell/onetwo.h"
+#include "world/citymap.h"
+#include "world/start.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QPainter>
+#include <initializer_list>
 
 namespace {
 void savePictures(const QString &out) {
@@ -50,6 +66,64 @@ void outline(QPainter &p, QWidget *window, QWidget *container) {
         p.drawText(r.topLeft() + QPoint(2, 10), w->objectName());
     }
 }
+// The window as the player sees it, once in each look: win_NAME_LOOK@SCALEx.png.
+void saveWindow(QWidget *w, const QString &out, const QString &name) {
+    for (Theme::Look look : {Theme::Look::Classic, Theme::Look::Remastered}) {
+        Theme::setLook(look);
+        const qreal scale = w->devicePixelRatioF();
+        QImage img(w->size() * scale, QImage::Format_ARGB32);
+        img.setDevicePixelRatio(scale);
+        img.fill(Qt::black);
+        w->render(&img);
+        img.save(QDir(out).filePath(QString("win_%1_%2@%3x.png")
+                                        .arg(name, look == Theme::Look::Classic ? "classic" : "remastered")
+                                        .arg(scale)));
+    }
+    Theme::setLook(Theme::Look::Classic);
+}
+
+void saveWindows(const QString &out) {
+    for (GameWindow *w : std::initializer_list<GameWindow *>{
+             Windows::show<first>(), Windows::show<menu>(), Windows::show<intro>(), Windows::show<load>(),
+             Windows::show<credits>(), Windows::show<onetwo>(), Windows::show<dopisek>(),
+             Windows::show<Broucek>()})
+        saveWindow(w, out, w->objectName());
+    showMessage(QT_TRANSLATE_NOOP("Message",
+                                  "Povedlo se ti zapálit dříví bezdomovcovou zápalkou, těď mu tento "
+                                  "Oheň jen dát"));
+    saveWindow(Windows::find<Form2>(), out, "Form2");
+
+    Form3 *police = Windows::show<Form3>();
+    police->Label1->setCaption("Dobrý den pane policajte!");
+    saveWindow(police, out, "Form3_officer");
+    police->Frame1->show();
+    police->Label4->setCaption("Neber mi můj oheň, prosím tě");
+    saveWindow(police, out, "Form3_homeless");
+    Form4 *bar = Windows::show<Form4>();
+    bar->Label1->setCaption("Ahoj, ty jsi hlídač, že jo");
+    saveWindow(bar, out, "Form4_guard");
+    bar->Frame1->show();
+    bar->Label4->setCaption("ANO, SLYŠEL JSEM, ŽE JSI POMOHL HLIDACI, JSI DOBRÝ");
+    saveWindow(bar, out, "Form4_computer");
+
+    Form1 *game = Windows::show<Form1>();
+    game->setStatus("Nějaká stará zřícená raketa");
+    saveWindow(game, out, "Form1_home");
+    game->start->Raketa->show();
+    game->citymap->map->show();
+    game->setStatus("Policejní stanice");
+    game->citymap->ps->show();
+    game->citymap->vila->show();
+    game->citymap->bar->show();
+    game->citymap->hrad->show();
+    saveWindow(game, out, "Form1_map");
+    game->Command2_Click();
+    for (Control *item : game->inventory->items())
+        if (item != game->inventory->dynambum) item->show();
+    game->setStatus("Dopis, je na něm něco napsáno, snad by si to měl přečíst");
+    saveWindow(game, out, "Form1_inventory");
+    game->inventory->Command3_Click();
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -60,6 +134,7 @@ int main(int argc, char **argv) {
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery");
     QDir().mkpath(out);
     savePictures(out);
+    saveWindows(out);
 
     Form1 *form = Windows::show<Form1>();
     QList<Control *> containers;

@@ -220,6 +220,28 @@
     </message>
 </context>
 <context>
+    <name>Form3</name>
+    <message>
+        <source>Policista</source>
+        <translation>Policeman</translation>
+    </message>
+    <message>
+        <source>Bezdomovec</source>
+        <translation>Homeless man</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Hlídač</source>
+        <translation>Guard</translation>
+    </message>
+    <message>
+        <source>Počítač</source>
+        <translation>Computer</translation>
+    </message>
+</context>
+<context>
     <name>Inventory</name>
     <message>
         <source>OK</source>
@@ -573,6 +595,17 @@
     <message>
         <source>Nové texty hned, vše při příštím spuštění.</source>
         <translation>New texts at once, everything at the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Klasický</source>
+        <translation>Classic</translation>
+    </message>
+    <message>
+        <source>Remasterovaný</source>
+        <translation>Remastered</translation>
     </message>
 </context>
 <context>
