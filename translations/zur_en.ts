@@ -596,9 +596,6 @@
         <source>Nové texty hned, vše při příštím spuštění.</source>
         <translation>New texts at once, everything at the next start.</translation>
     </message>
-</context>
-<context>
-    <name>Settings</name>
     <message>
         <source>Klasický</source>
         <translation>Classic</translation>
@@ -606,6 +603,10 @@
     <message>
         <source>Remasterovaný</source>
         <translation>Remastered</translation>
+    </message>
+    <message>
+        <source>Vzhled (F10)</source>
+        <translation>Look (F10)</translation>
     </message>
 </context>
 <context>
