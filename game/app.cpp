@@ -2,24 +2,37 @@
 
 #include "game/language.h"
 #include "game/options.h"
+#include "game/preferences.h"
+#include "game/savegame.h"
 #include "runtime/control.h"
 #include "runtime/scale.h"
 #include "runtime/windows.h"
 #include "shell/first.h"
+#include "shell/settings.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QScreen>
 #include <cstdio>
 
 void setupApplication() {
-    QApplication::setApplicationName("Zur ev Edivu");
+    // Names the user's folders: the saved game in ~/.local/share/bludickahry/zur-ev-edivu, the
+    // settings in ~/.config/bludickahry/zur-ev-edivu.conf. Windows without a caption show the title.
+    QApplication::setOrganizationName("bludickahry");
+    QApplication::setApplicationName("zur-ev-edivu");
+    QApplication::setApplicationDisplayName("Zur ev Edivu");
     QApplication::setQuitOnLastWindowClosed(false); // the window registry decides when the game ends
     registerFontSubstitutions();
 }
 
 void startGame() {
     Windows::show<first>();
+}
+
+const char *preferredPlatform(const QByteArray &qpaPlatform, const QByteArray &display,
+                              const QByteArray &waylandDisplay, const QByteArray &sessionType) {
+    if (!qpaPlatform.isEmpty() || display.isEmpty()) return nullptr;
+    if (waylandDisplay.isEmpty() && sessionType != "wayland") return nullptr;
+    return "xcb;wayland";
 }
 
 namespace {
@@ -50,10 +63,21 @@ int runGame(int argc, char **argv) {
         std::fputs(qPrintable((options.help ? helpText() : versionText() + '\n')), stdout);
         return 0;
     }
+    if (const char *platform = preferredPlatform(qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
+                                                 qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE")))
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
-    scaleToScreen(options);
     setupApplication();
-    installLanguage(options.lang.isEmpty() ? chooseLanguage(QLocale::system().uiLanguages()) : options.lang);
+    // What the player chose in the settings, unless the command line says otherwise for this run.
+    const Preferences prefs = Preferences::load();
+    Options chosen = options;
+    if (!chosen.scale) chosen.scale = prefs.scale();
+    scaleToScreen(chosen);
+    installLanguage(options.lang.isEmpty() ? prefs.spokenLanguage() : options.lang);
+    prefs.applyVolumes();
+    SaveGame::instance().install();
+    SaveGame::catchEndSignals();
+    installSettingsKeys();
     startGame();
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "shell/credits.h"
 #include "shell/form2.h"
 #include "shell/menu.h"
+#include "shell/settings.h"
 #include "world/bar.h"
 #include "world/castle.h"
 #include "world/citymap.h"
@@ -73,12 +74,21 @@ Form1::Form1() : GameWindow("Form1") {
     endgamehra->setObjectName("endgamehra");
     connect(tomainmenu, &QAction::triggered, this, &Form1::tomainmenu_Click);
     connect(endgamehra, &QAction::triggered, this, &Form1::endgamehra_Click);
+    // Beside the designed two: the player's settings.
+    QAction *settingsEntry = mnu_menu->addAction(tr("Nastavení…"));
+    settingsEntry->setObjectName("settings");
+    connect(settingsEntry, &QAction::triggered, this, [] { Windows::show<settings>(); });
 
     Timer1 = new Timer(this, 26000, true, [this] { Timer1_Timer(); });
     Timer3 = new Timer(this, 18630, false, [this] { Timer3_Timer(); });
     Timer4 = new Timer(this, 3000, false, [this] { Timer4_Timer(); });
+    // Every timer is known by its name, like every other control (a saved game finds them so).
+    Timer1->setObjectName("Timer1");
+    Timer3->setObjectName("Timer3");
+    Timer4->setObjectName("Timer4");
+    start->Timer2->setObjectName("Timer2");
     MMControl1 = new MediaChannel(this, "MMControl1");
-    MMControl2 = new MediaChannel(this, "MMControl2");
+    MMControl2 = new MediaChannel(this, "MMControl2", MediaChannel::Role::Effects);
 }
 
 Form1::~Form1() = default;

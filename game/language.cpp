@@ -22,13 +22,22 @@ QString languageOf(const QString &entry) {
 }
 } // namespace
 
+QString spokenLanguage(const QString &name) {
+    const QString lang = languageOf(name);
+    if (lang == QLatin1String("en")) return QStringLiteral("en");
+    for (const char *czech : {"cs", "sk", "c", "posix"})
+        if (lang == QLatin1String(czech)) return QStringLiteral("cs");
+    return {};
+}
+
 QString chooseLanguage(const QStringList &uiLanguages) {
+    bool another = false;
     for (const QString &entry : uiLanguages) {
-        const QString lang = languageOf(entry);
-        if (lang == QLatin1String("en")) return QStringLiteral("en");
-        if (lang == QLatin1String("cs")) return QStringLiteral("cs");
+        const QString spoken = spokenLanguage(entry);
+        if (!spoken.isEmpty()) return spoken;
+        another = another || !languageOf(entry).isEmpty();
     }
-    return QStringLiteral("cs");
+    return another ? QStringLiteral("en") : QStringLiteral("cs");
 }
 
 bool isKnownLanguage(const QString &lang) {

@@ -5,9 +5,14 @@
 #include <QString>
 #include <QStringList>
 
-// "en" when the desktop's preferred languages (most preferred first, as QLocale::system().uiLanguages()
-// gives them) name English before any Czech entry; "cs" otherwise, also for C, POSIX or no entry.
+// The game's language for the desktop's preferred languages (most preferred first, as
+// QLocale::system().uiLanguages() gives them): the first entry the game speaks decides, Czech for
+// Czech and Slovak, English for English; a desktop in any other language plays in English, one with
+// C, POSIX or no language at all in the original Czech.
 QString chooseLanguage(const QStringList &uiLanguages);
+// "cs" or "en" for a language or locale name as the environment spells it ("EN", "en_GB",
+// "cs_CZ.UTF-8", "sk", "C"); empty for a language the game does not speak.
+QString spokenLanguage(const QString &name);
 // The languages the game speaks: "cs" and "en".
 bool isKnownLanguage(const QString &lang);
 // Makes lang the language of every text and picture shown from now on (call it once the application

@@ -11,8 +11,10 @@ void describe(QCommandLineParser &p) {
                  "Size of the game's windows, from 1 to 4 (for example 1.5). Without it the game "
                  "picks a size that fits the screen.",
                  "F"});
-    p.addOption(
-        {"lang", "Language of the game: cs or en. Without it the desktop's languages decide.", "LANG"});
+    p.addOption({"lang",
+                 "Language of the game: cs or en, spelt as a locale too (en_GB, cs_CZ.UTF-8). Without it the "
+                 "desktop's languages decide.",
+                 "LANG"});
     p.addOption({{"h", "help"}, "Show this help and quit."});
     p.addOption({{"v", "version"}, "Show the version and quit."});
 }
@@ -42,9 +44,9 @@ Options parseOptions(const QStringList &arguments) {
         o.scale = f;
     }
     if (p.isSet("lang")) {
-        o.lang = p.value("lang");
-        if (!isKnownLanguage(o.lang)) {
-            o.error = QStringLiteral("--lang takes cs or en, not '%1'").arg(o.lang);
+        o.lang = spokenLanguage(p.value("lang"));
+        if (o.lang.isEmpty()) {
+            o.error = QStringLiteral("--lang takes cs or en, not '%1'").arg(p.value("lang"));
             return o;
         }
     }

@@ -6,7 +6,7 @@
 
 struct Options {
     std::optional<qreal> scale; // --scale F, 1 to 4
-    QString lang;               // --lang cs|en; empty: the desktop's languages decide
+    QString lang;               // --lang, as "cs" or "en"; empty: the desktop's languages decide
     bool help = false;
     bool version = false;
     QString error; // one line saying what is wrong; the program then stops with status 2

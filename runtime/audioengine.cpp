@@ -70,10 +70,12 @@ qsizetype readVarLen(const QByteArray &d, qsizetype &at, qsizetype end) {
 }
 
 // Every preset a MIDI file asks for: its program changes with the bank chosen before them (on the
-// drum channel, drum kits). Channels that never change program play the defaults, which are always
-// kept. The file is expected to be well formed (wellFormedMidi); a damaged track ends the walk.
+// drum channel, drum kits), and the default piano or drum kit of a channel that plays before it
+// changes program. The file is expected to be well formed (wellFormedMidi); a damaged track ends
+// the walk.
 void addRequests(const QByteArray &d, std::set<std::pair<int, int>> &out) {
     qsizetype at = 14;
+    bool chosen[16] = {};
     while (at + 8 <= d.size() && d.mid(at, 4) == "MTrk") {
         const qsizetype end = std::min<qsizetype>(d.size(), at + 8 + qsizetype(be32(d, at + 4)));
         int bank[16] = {};
@@ -99,6 +101,8 @@ void addRequests(const QByteArray &d, std::set<std::pair<int, int>> &out) {
             const int v1 = uchar(d[at]) & 0x7f, v2 = size > 1 ? uchar(d[at + 1]) & 0x7f : 0;
             if (kind == 0xb0 && v1 == 0) bank[channel] = v2;
             if (kind == 0xc0) out.insert({channel == 9 ? kDrumBank : bank[channel], v1});
+            if (kind == 0xc0) chosen[channel] = true;
+            if (kind == 0x90 && v2 > 0 && !chosen[channel]) out.insert({channel == 9 ? kDrumBank : 0, 0});
             at += size;
         }
         at = end;
@@ -114,6 +118,8 @@ class SoundFontView {
     const QString &path() const { return path_; }
     // Adds what a MIDI file selects; true when the view changed (synthesizers made before lack it).
     bool addMusic(const QByteArray &midi);
+    // The presets (bank * 128 + program) the synthesizer plays a MIDI file with.
+    Presets presetsOf(const QByteArray &midi) const;
     std::shared_ptr<const Patch> patch() const { return patch_; }
     int generation() const { return generation_; }
 
@@ -180,6 +186,15 @@ int SoundFontView::resolve(int bank, int program, bool drum) const {
     for (int p : {bank * 128 + program, drum ? kDrumBank * 128 : program, drum ? kDrumBank * 128 : 0})
         if (inFont_.count(p)) return p;
     return -1;
+}
+
+Presets SoundFontView::presetsOf(const QByteArray &midi) const {
+    std::set<std::pair<int, int>> asked;
+    addRequests(midi, asked);
+    Presets presets;
+    for (auto [bank, program] : asked)
+        if (const int p = resolve(bank, program, bank == kDrumBank); p >= 0) presets.insert(p);
+    return presets;
 }
 
 bool SoundFontView::addMusic(const QByteArray &midi) {
@@ -285,6 +300,8 @@ struct Synth {
     fluid_settings_t *settings = nullptr;
     fluid_synth_t *synth = nullptr;
     int generation = 0; // of the soundfont view it was made with
+    int font = -1;      // its id in the synthesizer
+    Presets pinned;     // the instruments of the piece it plays, loaded before the piece starts
 };
 std::vector<Synth> &idleSynths() {
     // Outlives the engine, whose destructor empties it.
@@ -293,6 +310,20 @@ std::vector<Synth> &idleSynths() {
 }
 
 int synthsInUse = 0; // held by a source
+
+// Loads the samples of a piece's instruments now, on the caller's thread, so that the piece's own
+// program changes at its first tick find them ready instead of reading a large soundfont in the
+// middle of the mix; the previous piece's instruments are let go. No channel keeps the default
+// piano either, whose samples would otherwise stay loaded for nothing.
+void selectInstruments(Synth &s, const Presets &presets) {
+    for (int p : presets)
+        if (!s.pinned.count(p)) fluid_synth_pin_preset(s.synth, s.font, p / 128, p % 128);
+    for (int channel = 0; channel < 16; ++channel)
+        fluid_synth_unset_program(s.synth, channel);
+    for (int p : s.pinned)
+        if (!presets.count(p)) fluid_synth_unpin_preset(s.synth, s.font, p / 128, p % 128);
+    s.pinned = presets;
+}
 
 void deleteSynth(Synth &s) {
     delete_fluid_synth(s.synth);
@@ -314,6 +345,7 @@ bool takeSynth(Synth &s, const QByteArray &midi) {
         s = idle.back();
         idle.pop_back();
         ++synthsInUse;
+        selectInstruments(s, view->presetsOf(midi));
         return true;
     }
     static bool quiet = false;
@@ -324,7 +356,8 @@ bool takeSynth(Synth &s, const QByteArray &midi) {
     }
     s.settings = new_fluid_settings();
     fluid_settings_setnum(s.settings, "synth.sample-rate", AudioEngine::kRate);
-    fluid_settings_setnum(s.settings, "synth.gain", 0.7);
+    // The music is balanced for FluidR3 at this gain: about -16 LUFS, every peak under -2 dBFS.
+    fluid_settings_setnum(s.settings, "synth.gain", 1.14);
     fluid_settings_setstr(s.settings, "player.timing-source", "sample");
     fluid_settings_setint(s.settings, "synth.threadsafe-api", 0);
     fluid_settings_setint(s.settings, "synth.dynamic-sample-loading", 1);
@@ -341,12 +374,13 @@ bool takeSynth(Synth &s, const QByteArray &midi) {
         std::lock_guard lock(viewMutex);
         currentPatch = view->patch();
     }
-    if (!s.synth ||
-        fluid_synth_sfload(s.synth, QFile::encodeName(view->path()).constData(), 1) == FLUID_FAILED) {
+    if (!s.synth || (s.font = fluid_synth_sfload(s.synth, QFile::encodeName(view->path()).constData(), 1)) ==
+                        FLUID_FAILED) {
         if (s.synth) delete_fluid_synth(s.synth);
         delete_fluid_settings(s.settings);
         return false;
     }
+    selectInstruments(s, view->presetsOf(midi));
 #ifdef __GLIBC__
     // Reading the soundfont leaves megabytes of freed scratch memory scattered through the heap,
     // where the C library would keep it for the life of the program: hand it back now.
@@ -365,7 +399,14 @@ void giveBack(Synth s) {
 #endif
         return;
     }
-    fluid_synth_system_reset(s.synth);
+    // Silent, and with the controllers a piece may have left behind back at their defaults; a full
+    // reset would select the default piano on every channel and load its samples.
+    for (int channel = 0; channel < 16; ++channel) {
+        fluid_synth_all_sounds_off(s.synth, channel);
+        fluid_synth_cc(s.synth, channel, 121, 0); // reset all controllers
+        for (auto [control, value] : {std::pair{0, 0}, {32, 0}, {7, 100}, {10, 64}, {91, 40}, {93, 0}})
+            fluid_synth_cc(s.synth, channel, control, value);
+    }
     idleSynths().push_back(s);
 }
 
@@ -461,6 +502,12 @@ class WavSource : public AudioSource {
             return false;
         channels_ = info.channels;
         step_ = double(info.samplerate) / AudioEngine::kRate;
+        // A loop marked in the file (the bar's music, which the bar plays again and again).
+        SF_INSTRUMENT instrument{};
+        if (info.samplerate == AudioEngine::kRate &&
+            sf_command(file_, SFC_GET_INSTRUMENT, &instrument, sizeof instrument) == SF_TRUE &&
+            instrument.loop_count > 0 && instrument.loops[0].start == 0 && instrument.loops[0].end > kGrace)
+            loopEnd_ = std::min<qint64>(instrument.loops[0].end, info.frames);
         left_ = size_t(info.samplerate) * 600; // the header's length is not trusted: ten minutes at most
         chunk_.resize(size_t(kChunk) * size_t(channels_));
         frames_.resize(size_t(kChunk + 1) * 2);
@@ -470,21 +517,72 @@ class WavSource : public AudioSource {
     int mixInto(float *out, int frames) override {
         int n = 0;
         for (; n < frames; ++n) {
+            float gain = 1;
+            if (loopEnd_ > 0) {
+                // At the loop's end the sound goes on from its start, for a moment only unless it is
+                // played again meanwhile: then it fades out and ends.
+                if (played_ == loopEnd_) {
+                    if (!seekTo(0)) break;
+                    pastEnd_ = !restarted_;
+                    restarted_ = false;
+                }
+                if (pastEnd_ && played_ >= kGrace) break;
+                if (pastEnd_) gain = std::min(1.0f, float(kGrace - played_) / AudioEngine::kFadeOut);
+            }
             size_t a = size_t(pos_);
             while (a + 1 >= have_ && fill())
                 a = size_t(pos_);
             if (a >= have_) break; // played to the end
             const size_t b = a + 1 < have_ ? a + 1 : a;
             const float f = float(pos_ - double(a));
-            out[n * 2] += frames_[a * 2] * (1 - f) + frames_[b * 2] * f;
-            out[n * 2 + 1] += frames_[a * 2 + 1] * (1 - f) + frames_[b * 2 + 1] * f;
+            out[n * 2] += gain * (frames_[a * 2] * (1 - f) + frames_[b * 2] * f);
+            out[n * 2 + 1] += gain * (frames_[a * 2 + 1] * (1 - f) + frames_[b * 2 + 1] * f);
             pos_ += step_;
+            ++played_;
         }
         return n;
     }
 
+    bool continueLoop(int heard) override {
+        if (loopEnd_ <= 0) return false;
+        std::vector<float> discard(size_t(std::max(heard, 1)) * 2);
+        if (heard > 0 && mixInto(discard.data(), heard) < heard) return false;
+        if (pastEnd_ && played_ + AudioEngine::kFadeOut < kGrace) { // played again just after the end
+            pastEnd_ = false;
+            return true;
+        }
+        if (!pastEnd_ && !restarted_ && loopEnd_ - played_ <= kGrace) { // just before it
+            restarted_ = true;
+            return true;
+        }
+        return false;
+    }
+    Mark mark() const override {
+        if (loopEnd_ <= 0) return {};
+        if (played_ == loopEnd_) return {0, !restarted_, false}; // as it goes on across
+        return {played_, pastEnd_, restarted_};
+    }
+    void rewind(const Mark &m) override {
+        if (loopEnd_ <= 0 || m.frame < 0 || !seekTo(m.frame)) return;
+        pastEnd_ = m.pastEnd;
+        restarted_ = m.restarted;
+    }
+
   private:
     static constexpr int kChunk = 4096;
+    // How far from its loop's end a looping sound may be played again and still go on seamlessly:
+    // the timer that plays it again runs on the user interface, the sound on the audio device.
+    static constexpr qint64 kGrace = AudioEngine::kRate / 2;
+
+    bool seekTo(qint64 frame) {
+        if (sf_seek(file_, frame, SEEK_SET) != frame) return false;
+        have_ = 0;
+        pos_ = 0;
+        ended_ = false;
+        left_ = size_t(AudioEngine::kRate) * 600 - size_t(frame);
+        played_ = frame;
+        return fill();
+    }
 
     // Decodes the next frames after the last one decoded, which stays in front of them for the
     // interpolation across.
@@ -525,6 +623,9 @@ class WavSource : public AudioSource {
     size_t have_ = 0;           // frames in frames_
     double pos_ = 0;            // where playing is, in frames_
     bool ended_ = false;
+    qint64 played_ = 0;  // frames played since the start (of the loop, for a looping sound)
+    qint64 loopEnd_ = 0; // 0: the sound does not loop
+    bool pastEnd_ = false, restarted_ = false; // beyond the loop's end; played again before it
 };
 } // namespace
 
@@ -559,16 +660,18 @@ QString resolveMediaFile(const QString &bareName) {
     return {};
 }
 
-QString findSoundFont() {
-    // The small TimGM6mb first: the music was balanced with it, and it costs a tenth of the memory of
-    // the large fonts a system may also have.
-    static const char *const candidates[] = {
-        "/usr/share/sounds/sf2/TimGM6mb.sf2",   "/usr/share/sounds/sf2/default-GM.sf2",
-        "/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/soundfonts/default.sf2",
-        "/usr/share/soundfonts/FluidR3_GM.sf2",
-    };
-    for (const char *c : candidates)
-        if (QFileInfo(QString::fromLatin1(c)).isReadable()) return QString::fromLatin1(c);
+QStringList soundFontPreference() {
+    // FluidR3 first: full bandwidth and every instrument the music uses, and light because only the
+    // presets the music selects are ever read. TimGM6mb, the small set of the 1990s' sound, only
+    // where FluidR3 is not installed; then whatever the system calls its General MIDI set.
+    return {"/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/soundfonts/FluidR3_GM.sf2",
+            "/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
+            "/usr/share/soundfonts/default.sf2"};
+}
+
+QString findSoundFont(const QStringList &candidates) {
+    for (const QString &c : candidates)
+        if (QFileInfo(c).isReadable()) return c;
     return {};
 }
 
@@ -631,7 +734,8 @@ const AudioEngine::Channel *AudioEngine::find(int id) const {
 
 int AudioEngine::createChannel() {
     std::lock_guard lock(mutex_);
-    channels_.push_back(Channel{nextId_, nullptr, false});
+    channels_.emplace_back();
+    channels_.back().id = nextId_;
     return nextId_++;
 }
 
@@ -647,8 +751,61 @@ void AudioEngine::destroyChannel(int channel) {
     }
 }
 
+namespace {
+float fadeOutGain(int i) { // frame i of the fade-out, from 1 down to 0
+    return float(0.5 * (1 + std::cos(M_PI * (i + 1) / AudioEngine::kFadeOut)));
+}
+float fadeInGain(int i) { // frame i of the fade-in, from 0 up to 1
+    return float(0.5 * (1 - std::cos(M_PI * (i + 1) / (AudioEngine::kFadeIn + 1))));
+}
+} // namespace
+
+// Cuts the channel's track off: its next moment is mixed now, faded out, and played as the tail.
+// A looping sound is kept where it was, in case it is played again at once (the sources to release
+// are freed by the caller, outside the lock).
+void AudioEngine::cut(Channel &c, std::vector<std::unique_ptr<AudioSource>> &release) {
+    if (!c.source) return;
+    if (c.playing) {
+        std::vector<float> tail(size_t(kFadeOut) * 2, 0.0f), next(size_t(kFadeOut) * 2, 0.0f);
+        for (size_t i = c.tailAt * 2, k = 0; i < c.tail.size(); ++i, ++k)
+            tail[k] = c.tail[i];
+        const AudioSource::Mark mark = c.source->mark();
+        const int n = c.source->mixInto(next.data(), kFadeOut);
+        for (int i = 0; i < n; ++i) {
+            const float g = fadeOutGain(i) * (c.faded + i < kFadeIn ? fadeInGain(c.faded + i) : 1.0f);
+            tail[i * 2] += next[i * 2] * g;
+            tail[i * 2 + 1] += next[i * 2 + 1] * g;
+        }
+        c.tail = std::move(tail);
+        c.tailAt = 0;
+        if (mark.frame >= 0) {
+            c.source->rewind(mark);
+            release.push_back(std::move(c.looping));
+            c.looping = std::move(c.source);
+        }
+    }
+    release.push_back(std::move(c.source));
+    c.playing = false;
+}
+
 bool AudioEngine::open(int channel, const QString &path) {
-    close(channel);
+    {
+        std::vector<std::unique_ptr<AudioSource>> release;
+        std::lock_guard lock(mutex_);
+        Channel *c = find(channel);
+        if (!c) return false;
+        cut(*c, release);
+        // The same looping sound again, close to its loop's end: it goes on without a seam.
+        if (c->looping && c->path == path && c->looping->continueLoop(int(c->tailAt))) {
+            c->source = std::move(c->looping);
+            c->tail.clear();
+            c->tailAt = 0;
+            c->playing = true;
+            c->faded = kFadeIn;
+            return true;
+        }
+        release.push_back(std::move(c->looping));
+    }
     std::unique_ptr<AudioSource> src;
     QFile f(path);
     // The game's files are a few megabytes at most; anything huge is not one of them.
@@ -662,7 +819,9 @@ bool AudioEngine::open(int channel, const QString &path) {
     std::lock_guard lock(mutex_);
     if (Channel *c = find(channel)) {
         c->source = std::move(src);
+        c->path = path;
         c->playing = false;
+        c->faded = 0;
         return true;
     }
     return false;
@@ -680,24 +839,21 @@ void AudioEngine::play(int channel) {
 }
 
 void AudioEngine::close(int channel) {
-    std::unique_ptr<AudioSource> old; // released outside the lock
+    std::vector<std::unique_ptr<AudioSource>> release; // freed outside the lock
     {
         std::lock_guard lock(mutex_);
-        if (Channel *c = find(channel)) {
-            old = std::move(c->source);
-            c->playing = false;
-        }
+        if (Channel *c = find(channel)) cut(*c, release);
     }
     updatePause();
 }
 
 void AudioEngine::closeAll() {
-    std::vector<std::unique_ptr<AudioSource>> old;
+    std::vector<std::unique_ptr<AudioSource>> release;
     {
         std::lock_guard lock(mutex_);
         for (Channel &c : channels_) {
-            old.push_back(std::move(c.source));
-            c.playing = false;
+            cut(c, release);
+            release.push_back(std::move(c.looping));
         }
     }
     updatePause();
@@ -718,11 +874,30 @@ bool AudioEngine::isOpen(int channel) const {
 void AudioEngine::render(float *out, int frames) {
     std::memset(out, 0, sizeof(float) * size_t(frames) * 2);
     std::lock_guard lock(mutex_);
+    if (scratch_.size() < size_t(frames) * 2) scratch_.resize(size_t(frames) * 2);
     for (Channel &c : channels_) {
+        for (int i = 0; i < frames && c.tailAt * 2 < c.tail.size(); ++i, ++c.tailAt) {
+            out[i * 2] += c.tail[c.tailAt * 2] * c.gain;
+            out[i * 2 + 1] += c.tail[c.tailAt * 2 + 1] * c.gain;
+        }
         if (!c.playing || !c.source) continue;
-        if (c.source->mixInto(out, frames) < frames) c.playing = false; // the track has ended
+        std::fill_n(scratch_.begin(), size_t(frames) * 2, 0.0f);
+        // A quieter channel goes on playing (also at 0) so that it keeps its place in the track.
+        const int n = c.source->mixInto(scratch_.data(), frames);
+        for (int i = 0; i < n && c.faded < kFadeIn; ++i, ++c.faded) {
+            scratch_[i * 2] *= fadeInGain(c.faded);
+            scratch_[i * 2 + 1] *= fadeInGain(c.faded);
+        }
+        for (int i = 0; i < frames * 2; ++i)
+            out[i] += scratch_[i] * c.gain;
+        if (n < frames) c.playing = false; // the track has ended
     }
     limiter_.process(out, frames);
+}
+
+void AudioEngine::setGain(int channel, float gain) {
+    std::lock_guard lock(mutex_);
+    if (Channel *c = find(channel)) c->gain = std::clamp(gain, 0.0f, 1.0f);
 }
 
 namespace {
@@ -776,7 +951,7 @@ void AudioEngine::updatePause() {
     {
         std::lock_guard lock(mutex_);
         for (const Channel &c : channels_)
-            any = any || (c.playing && c.source);
+            any = any || (c.playing && c.source) || c.tailAt * 2 < c.tail.size();
     }
     // Nothing to play: let the device sleep instead of mixing silence.
     if (any == !paused_) return;

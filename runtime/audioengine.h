@@ -5,6 +5,7 @@
 // Every failure is silent: the channel simply has nothing to play.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -15,6 +16,20 @@ class AudioSource {
     // Adds up to frames stereo frames into out (interleaved L R); returns how many it produced.
     // Fewer than asked means the source has reached its end.
     virtual int mixInto(float *out, int frames) = 0;
+    // A sound whose file marks a loop and that is played again close to the loop's end (a little
+    // before or after it) goes on across it without a seam, instead of starting over: true when it
+    // does. `heard` frames beyond where it was closed have already been mixed, fading out.
+    virtual bool continueLoop(int heard) {
+        (void)heard;
+        return false;
+    }
+    // Where the sound is, to come back to it (continueLoop); only a looping sound has one.
+    struct Mark {
+        qint64 frame = -1;
+        bool pastEnd = false, restarted = false;
+    };
+    virtual Mark mark() const { return {}; }
+    virtual void rewind(const Mark &) {}
 };
 
 // The last stage of the mix: where the channels together would pass the ceiling, the whole mix is
@@ -34,6 +49,10 @@ class AudioEngine {
   public:
     static constexpr int kRate = 44100;
     static constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+    // A track that is cut off fades out over its last moment, and a new one fades in over its first,
+    // so a change is immediate to the ear but never a click.
+    static constexpr int kFadeOut = kRate * 15 / 1000;
+    static constexpr int kFadeIn = kRate * 5 / 1000;
 
     enum class Output { Device, Offline };
     static AudioEngine &instance();
@@ -50,6 +69,8 @@ class AudioEngine {
     bool isPlaying(int channel) const; // sounding now (false once the track has ended)
     bool isOpen(int channel) const;
     void closeAll();
+    // The channel's own loudness in the mix, 0 (silent) to 1 (as recorded); it applies at once.
+    void setGain(int channel, float gain);
 
     void render(float *out, int frames); // the mix, stereo interleaved
     bool deviceOpen() const { return device_ != 0; }
@@ -62,11 +83,18 @@ class AudioEngine {
         int id;
         std::unique_ptr<AudioSource> source;
         bool playing = false;
+        int faded = 0;                        // frames of the source played so far, while it fades in
+        std::vector<float> tail;              // the last moment of the track cut off before, faded out
+        size_t tailAt = 0;                    // frames of the tail mixed so far
+        QString path;                         // of the source, or of the looping sound below
+        std::unique_ptr<AudioSource> looping; // closed near its loop's end, in case it comes again
+        float gain = 1.0f;                    // the player's volume for this channel
     };
     Channel *find(int id);
     const Channel *find(int id) const;
     void ensureDevice();
     void updatePause();
+    void cut(Channel &c, std::vector<std::unique_ptr<AudioSource>> &release);
 
     mutable std::mutex mutex_;
     std::vector<Channel> channels_;
@@ -75,13 +103,16 @@ class AudioEngine {
     bool deviceTried_ = false;
     bool paused_ = true;
     Limiter limiter_;
+    std::vector<float> scratch_; // a channel with a gain of its own is mixed here first
 };
 
 // Looks a bare file name up in the working directory, without regard to letter case.
 // Returns the path to open, or an empty string.
 QString resolveMediaFile(const QString &bareName);
-// The General MIDI soundfont found on the system, or an empty string.
-QString findSoundFont();
+// The General MIDI soundfonts the music may be played with, the preferred first.
+QStringList soundFontPreference();
+// The first of them found on the system, or an empty string.
+QString findSoundFont(const QStringList &candidates = soundFontPreference());
 // Sources, exposed for tests and the fuzzers: nullptr when the data cannot be played.
 std::unique_ptr<AudioSource> loadWav(const QByteArray &data);
 std::unique_ptr<AudioSource> loadMidi(const QByteArray &data);

@@ -4,6 +4,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QtMath>
+#include <qpa/qplatformscreen.h>
 
 namespace {
 struct CursorDef {
@@ -25,12 +27,12 @@ constexpr CursorDef kCursors[] = {
     {CursorKind::Crosshair, ":/cursors/crosshair.svg", {16, 16}},
 };
 
-// Qt takes a cursor's hot spot in device-independent pixels of a pixmap that knows its pixel ratio,
-// but on X11 it hands the hot spot to the server as it is, beside the full-size image: there it must
-// be given in the image's own pixels, or a cursor drawn at twice the size clicks half-way to its tip.
-QPoint hotSpotFor(QPoint hot, qreal ratio) {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) return hot;
-    return QPoint(qRound(hot.x() * ratio), qRound(hot.y() * ratio));
+bool onXcb() {
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 qreal screenRatio() {
@@ -38,11 +40,30 @@ qreal screenRatio() {
     return s ? s->devicePixelRatio() : 1.0;
 }
 
+// The compositor's own scale of the screen, without the size the game adds on top of it.
+qreal compositorScale() {
+    QScreen *s = QGuiApplication::primaryScreen();
+    return s && s->handle() ? s->handle()->devicePixelRatio() : 1.0;
+}
+
 QCursor fromPicture(const QString &path, QPoint hot) {
     const qreal ratio = screenRatio();
     QPixmap pm = Picture::render(path, QSize(32, 32), ratio);
     if (pm.isNull()) return QCursor(Qt::ArrowCursor);
-    return QCursor(pm, hotSpotFor(hot, ratio).x(), hotSpotFor(hot, ratio).y());
+    // Qt takes a cursor's hot spot in device-independent pixels of a pixmap that knows its pixel ratio,
+    // but on X11 it hands the hot spot to the server as it is, beside the full-size image: there it
+    // must be given in the image's own pixels, or a cursor drawn at twice the size clicks half-way to
+    // its tip.
+    if (onXcb()) return QCursor(pm, qRound(hot.x() * ratio), qRound(hot.y() * ratio));
+    // A Wayland cursor is a surface at the compositor's whole-number scale, which knows nothing of the
+    // size the game adds: the picture is given at that scale, its hot spot in the surface's pixels, or
+    // a cursor of a game drawn twice as large shows at half its size.
+    if (onWayland()) {
+        const qreal compositor = qMax<qreal>(1, qFloor(compositorScale()));
+        pm.setDevicePixelRatio(compositor);
+        return QCursor(pm, qRound(hot.x() * ratio / compositor), qRound(hot.y() * ratio / compositor));
+    }
+    return QCursor(pm, hot.x(), hot.y());
 }
 } // namespace
 

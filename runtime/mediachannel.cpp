@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <cstdio>
+#include <vector>
 
 namespace {
 // The game plays on without its music and sounds, as designed, but says once where it looked.
@@ -16,13 +17,27 @@ void reportMissing(const QString &file) {
 }
 } // namespace
 
-MediaChannel::MediaChannel(QObject *owner, const QString &name)
-    : QObject(owner), channel_(AudioEngine::instance().createChannel()) {
+namespace {
+float volumes[2] = {1.0f, 1.0f};
+std::vector<MediaChannel *> channels;
+} // namespace
+
+MediaChannel::MediaChannel(QObject *owner, const QString &name, Role role)
+    : QObject(owner), role_(role), channel_(AudioEngine::instance().createChannel()) {
     setObjectName(name);
+    channels.push_back(this);
+    AudioEngine::instance().setGain(channel_, volumes[int(role)]);
 }
 
 MediaChannel::~MediaChannel() {
+    std::erase(channels, this);
     AudioEngine::instance().destroyChannel(channel_);
+}
+
+void MediaChannel::setVolume(Role role, float gain) {
+    volumes[int(role)] = gain;
+    for (MediaChannel *c : channels)
+        if (c->role_ == role) AudioEngine::instance().setGain(c->channel_, gain);
 }
 
 void MediaChannel::setCommand(const QString &command) {

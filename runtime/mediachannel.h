@@ -8,8 +8,13 @@
 class MediaChannel : public QObject {
     Q_OBJECT
   public:
-    explicit MediaChannel(QObject *owner, const QString &name);
+    // Music goes on as a state of the place the player is in; an effect is only a moment.
+    enum class Role { Music, Effects };
+    MediaChannel(QObject *owner, const QString &name, Role role = Role::Music);
     ~MediaChannel() override;
+    Role role() const { return role_; }
+    // How loud every channel of a role plays, 0 to 1 (the player's settings); it applies at once.
+    static void setVolume(Role role, float gain);
 
     bool Notify = false;
     bool Wait = true;
@@ -26,6 +31,7 @@ class MediaChannel : public QObject {
     int engineChannel() const { return channel_; }
 
   private:
+    Role role_;
     int channel_;
     QString command_;
 };

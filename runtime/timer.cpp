@@ -41,6 +41,7 @@ void Timer::setEnabled(bool on) {
         clock_.start(this);
     else
         clock_.stop(this);
+    emit enabledChanged(on);
 }
 
 void Timer::fire() {

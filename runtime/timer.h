@@ -34,6 +34,9 @@ class Timer : public QObject {
     std::function<void()> onTick;
     void fire(); // runs the tick handler to its end
 
+  signals:
+    void enabledChanged(bool on);
+
   private:
     friend class RealClock;
     Clock &clock_;

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QWindow>
 #include <map>
 #include <memory>
@@ -25,6 +26,13 @@ std::vector<Entry> entries;
 std::vector<GameWindow *> stacking; // bottom first: the order the player sees the windows in
 bool ended = false;
 std::function<void()> quitHandler;
+std::function<void(Windows::Event, GameWindow *)> observer;
+
+// Wayland keeps to itself where the compositor put each window, and offers no way back from a
+// minimised one.
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
 
 void quitProgram() {
     if (quitHandler)
@@ -84,6 +92,22 @@ bool GameWindow::event(QEvent *event) {
     case QEvent::WindowActivate:
         // The player clicked it (or the window manager raised it): it is in front now.
         if (Windows::isLoaded(this)) Windows::toFront(this);
+        break;
+    case QEvent::WindowStateChange:
+        // No window of the design can be maximised or minimised, but Qt's own frame on Wayland offers
+        // both: the window returns to its designed state (a minimised one is mapped anew, as Wayland
+        // has no other way back).
+        if (onWayland() &&
+            (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+            QTimer::singleShot(0, this, [this] {
+                if (!Windows::isLoaded(this)) return;
+                const bool minimised = windowState() & Qt::WindowMinimized;
+                setWindowState(Qt::WindowNoState);
+                if (minimised) {
+                    hide();
+                    Windows::bringForward(this);
+                }
+            });
         break;
     case QEvent::Move:
     case QEvent::Resize:
@@ -182,6 +206,13 @@ void serverStacking(std::vector<GameWindow *> &order) {
 } // namespace
 
 GameWindow *Windows::topmostAt(QPoint globalPos) {
+    if (onWayland()) {
+        // The game cannot tell which of its windows lies over a point: the one the compositor reports
+        // the pointer in wins (during a drag, the window the item came from).
+        for (auto it = stacking.rbegin(); it != stacking.rend(); ++it)
+            if ((*it)->isVisible() && (*it)->underMouse()) return *it;
+        return qobject_cast<GameWindow *>(QApplication::activeWindow());
+    }
     std::vector<GameWindow *> order = stacking;
     serverStacking(order);
     for (auto it = order.rbegin(); it != order.rend(); ++it)
@@ -227,6 +258,7 @@ void Windows::unload(GameWindow *window) {
         std::find_if(entries.begin(), entries.end(), [&](const Entry &e) { return e.window == window; });
     if (it == entries.end()) return;
     entries.erase(it);
+    notify(Event::Unloading, window);
     window->Form_Unload();
     dispose(window);
     if (entries.empty() && !ended) {
@@ -236,6 +268,7 @@ void Windows::unload(GameWindow *window) {
 }
 
 void Windows::endProgram() {
+    if (!entries.empty()) notify(Event::ProgramEnding, nullptr);
     std::vector<Entry> all;
     all.swap(entries);
     for (const Entry &e : all)
@@ -244,6 +277,14 @@ void Windows::endProgram() {
         ended = true;
         quitProgram();
     }
+}
+
+void Windows::setObserver(std::function<void(Event, GameWindow *)> watcher) {
+    observer = std::move(watcher);
+}
+
+void Windows::notify(Event event, GameWindow *window) {
+    if (observer) observer(event, window);
 }
 
 void Windows::setQuitHandler(std::function<void()> handler) {

@@ -33,7 +33,9 @@ class GameWindow : public QWidget {
 
 class Windows {
   public:
-    template <class W> static W *show() {
+    // prepare, when given, runs on a newly loaded window before it is first seen; when it returns
+    // false the window is unloaded again without ever having been on the screen.
+    template <class W> static W *show(const std::function<bool(W *)> &prepare = {}) {
         if (auto *w = find<W>()) {
             bringForward(w);
             return w;
@@ -42,6 +44,11 @@ class Windows {
         add(std::type_index(typeid(W)), w);
         w->Form_Load();
         if (!isLoaded(w)) return nullptr; // its load handler unloaded it again
+        notify(Event::Loaded, w);
+        if (prepare && !prepare(w)) {
+            unload(w);
+            return nullptr;
+        }
         present(w);
         return w;
     }
@@ -67,9 +74,16 @@ class Windows {
     // Forgets everything (tests start each case from a clean slate).
     static void reset();
 
+    // One watcher of the windows' lives: told of each window once its load handler has run, of each
+    // window about to unload (before its unload handler), and of the end of the program before any
+    // window closes.
+    enum class Event { Loaded, Unloading, ProgramEnding };
+    static void setObserver(std::function<void(Event, GameWindow *)> observer);
+
   private:
     friend class GameWindow;
     static void add(std::type_index type, GameWindow *window);
+    static void notify(Event event, GameWindow *window);
     static GameWindow *lookup(std::type_index type);
     static void present(GameWindow *window);
     static void bringForward(GameWindow *window);

@@ -27,7 +27,7 @@ Rnd &programRnd() {
 }
 
 Broucek::Broucek() : GameWindow("Broucek") {
-    setDesign(QStringLiteral("Broucek"), 5370, 3375, Frame::FixedSingle);
+    setDesign(tr("Broucek"), 5370, 3375, Frame::FixedSingle);
     paintBackground(Qt::black);
     setCursor(gameCursor(CursorKind::Crosshair));
     setWindowIcon(

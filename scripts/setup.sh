@@ -8,9 +8,10 @@ build=${1:-build}
 shift || true
 
 packages=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-base-private-dev qt6-svg-dev
-  qt6-tools-dev qt6-l10n-tools libfluidsynth-dev timgm6mb-soundfont libsndfile1-dev libsdl2-dev
+  qt6-tools-dev qt6-l10n-tools libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont libsndfile1-dev libsdl2-dev
   fonts-comic-neue fonts-liberation2 fonts-dejavu-core
-  xvfb xauth openbox x11-utils libx11-dev libxfixes-dev libxtst-dev libxcb1-dev ${EXTRA_PACKAGES:-})
+  xvfb xauth openbox x11-utils libx11-dev libxfixes-dev libxtst-dev libxcb1-dev qt6-wayland weston xwayland
+  ${EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

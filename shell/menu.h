@@ -14,6 +14,7 @@ class menu : public GameWindow {
     void Form_Unload() override;
 
     Control *Image1;          // the title banner, at natural size and cut by the window's edges
+    ButtonControl *Command8;  // "Pokračovat", on top, only while a saved game waits
     ButtonControl *Command1;  // "Nová Hra", the default button
     ButtonControl *Command7;  // "Intro a úkol hry"
     ButtonControl *Command6;  // "Credits"
@@ -24,6 +25,9 @@ class menu : public GameWindow {
     void Command5_Click();
     void Command6_Click();
     void Command7_Click();
+    void Command8_Click();
+    // Shows "Pokračovat" while a saved game waits and no game is open; the window grows by its row.
+    void offerContinue();
 
   protected:
     void keyPressEvent(QKeyEvent *event) override;

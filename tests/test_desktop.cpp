@@ -3,6 +3,7 @@
 #include "support/game.h"
 #include "support/harness.h"
 
+#include "game/app.h"
 #include "game/form1.h"
 #include "game/inventory.h"
 #include "runtime/scale.h"
@@ -41,6 +42,8 @@ class TestDesktop : public QObject {
   private slots:
     void scaleForTheScreen_data();
     void scaleForTheScreen();
+    void windowSystem_data();
+    void windowSystem();
     void badOptionsStopWithStatusTwo_data();
     void badOptionsStopWithStatusTwo();
     void doubleClickOnTheStairsStopsInTheCorridor();
@@ -74,6 +77,26 @@ void TestDesktop::scaleForTheScreen() {
     QCOMPARE(Scale::decide(std::nullopt, false, available), std::optional<qreal>(factor));
     QCOMPARE(Scale::decide(1.75, true, available), std::optional<qreal>(1.75));
     QCOMPARE(Scale::decide(std::nullopt, true, available), std::nullopt);
+}
+
+void TestDesktop::windowSystem_data() {
+    QTest::addColumn<QByteArrayList>("env");  // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY, XDG_SESSION_TYPE
+    QTest::addColumn<QByteArray>("platform"); // empty: Qt's own choice
+    QTest::newRow("GNOME on Wayland")
+        << QByteArrayList{"", ":0", "wayland-0", "wayland"} << QByteArray("xcb;wayland");
+    QTest::newRow("session type alone")
+        << QByteArrayList{"", ":1", "", "wayland"} << QByteArray("xcb;wayland");
+    QTest::newRow("user asks for Wayland")
+        << QByteArrayList{"wayland", ":0", "wayland-0", "wayland"} << QByteArray();
+    QTest::newRow("no X server") << QByteArrayList{"", "", "wayland-0", "wayland"} << QByteArray();
+    QTest::newRow("X session") << QByteArrayList{"", ":0", "", "x11"} << QByteArray();
+}
+
+// In a Wayland session the game runs on the X server beside it, where it can place its own windows.
+void TestDesktop::windowSystem() {
+    QFETCH(QByteArrayList, env);
+    QFETCH(QByteArray, platform);
+    QCOMPARE(QByteArray(preferredPlatform(env[0], env[1], env[2], env[3])), platform);
 }
 
 void TestDesktop::badOptionsStopWithStatusTwo_data() {

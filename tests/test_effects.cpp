@@ -5,12 +5,17 @@
 #include "runtime/audioengine.h"
 #include "runtime/mediachannel.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
 
 namespace {
 using Samples = std::vector<float>; // stereo, interleaved
+
+double toDb(double v) {
+    return 20 * std::log10(v + 1e-12);
 }
+} // namespace
 
 class TestEffects : public QObject {
     Q_OBJECT
@@ -18,6 +23,8 @@ class TestEffects : public QObject {
     void limiterKeepsLoudMixesWholeAndQuietOnesUntouched();
     void musicBeyondTheGamesOwnStillFindsItsInstruments();
     void soundAtAnotherRatePlaysItsLengthSmoothly();
+    void trackChangesAreClickFree();
+    void soundFontIsTheBestInstalled();
 };
 
 namespace {
@@ -61,7 +68,7 @@ void TestEffects::limiterKeepsLoudMixesWholeAndQuietOnesUntouched() {
     engine.play(a);
     engine.play(b);
     auto [low, high] = gainRange(
-        0.5, 0, [](int i) { return tone(0.5, i) + tone(0.35, i); }, &peak);
+        0.5, 0.01, [](int i) { return tone(0.5, i) + tone(0.35, i); }, &peak);
     QCOMPARE(low, 1.0);
     QCOMPARE(high, 1.0);
 
@@ -122,20 +129,70 @@ void TestEffects::soundAtAnotherRatePlaysItsLengthSmoothly() {
     const int rate = AudioEngine::kRate / 2;
     writeToneWav(dir.filePath("half.wav"), 3 * rate, rate, 0.5);
     AudioEngine &engine = AudioEngine::instance();
+    Samples out(size_t(4 * AudioEngine::kRate) * 2);
+    engine.render(out.data(), 4 * AudioEngine::kRate); // the limiter lets go of the music before
     const int channel = engine.createChannel();
     QVERIFY(engine.open(channel, dir.filePath("half.wav")));
     engine.play(channel);
-    Samples out(size_t(4 * AudioEngine::kRate) * 2);
     engine.render(out.data(), 4 * AudioEngine::kRate);
     int length = 0;
     double worst = 0;
     for (int i = 0; i < 4 * AudioEngine::kRate; ++i) {
         if (out[i * 2] != 0) length = i + 1;
-        if (i < 6 * rate - 2) worst = std::max(worst, std::abs(out[i * 2] - 0.5 * std::sin(i * 0.05)));
+        if (i > AudioEngine::kRate / 100 && i < 6 * rate - 2)
+            worst = std::max(worst, std::abs(out[i * 2] - 0.5 * std::sin(i * 0.05)));
     }
     QCOMPARE(length, 6 * rate);
     QVERIFY2(worst < 0.002, qPrintable(QString::number(worst)));
     engine.destroyChannel(channel);
+}
+
+// A track cut off by the next one or by "Close" fades out over its last moment while the next fades
+// in: no jump in the wave that a player would hear as a click, and yet the change is immediate.
+void TestEffects::trackChangesAreClickFree() {
+    Harness h;
+    QTemporaryDir dir;
+    const int rate = AudioEngine::kRate / 20; // slow waves, whose own steps lie far below a click's
+    for (const char *name : {"a.wav", "b.wav"})
+        writeToneWav(dir.filePath(name), 2 * rate, rate, 0.4);
+    AudioEngine &engine = AudioEngine::instance();
+    const int channel = engine.createChannel();
+    Samples out;
+    auto change = [&](const char *file, int thenFrames) {
+        engine.close(channel);
+        if (file && engine.open(channel, dir.filePath(file))) engine.play(channel);
+        out.resize(out.size() + size_t(thenFrames) * 2);
+        engine.render(out.data() + out.size() - size_t(thenFrames) * 2, thenFrames);
+    };
+    const int mid = 10007; // a change between two device buffers, half way through a wave
+    change("a.wav", mid);
+    change("b.wav", mid);
+    change(nullptr, 2000);
+    double step = 0;
+    for (size_t i = 2; i < out.size(); ++i)
+        step = std::max(step, double(std::abs(out[i] - out[i - 2])));
+    QVERIFY2(toDb(step) < -40, qPrintable(QString("a step of %1 dBFS").arg(toDb(step))));
+    // 20 ms after the change only the new track sounds, from its start; 20 ms after "Close", nothing.
+    for (int i = 882; i < mid; ++i) {
+        const float f = float(i % 20) / 20, want = tone(0.4, i / 20) * (1 - f) + tone(0.4, i / 20 + 1) * f;
+        QVERIFY2(std::abs(out[size_t(mid + i) * 2] - want) < 1e-5, qPrintable(QString::number(i)));
+    }
+    for (int i = 882; i < 2000; ++i)
+        QCOMPARE(out[size_t(2 * mid + i) * 2], 0.0f);
+    engine.destroyChannel(channel);
+}
+
+void TestEffects::soundFontIsTheBestInstalled() {
+    QVERIFY(soundFontPreference().first().endsWith("/FluidR3_GM.sf2"));
+    QVERIFY(soundFontPreference().indexOf(QRegularExpression(".*/TimGM6mb.sf2")) > 0);
+    QTemporaryDir dir;
+    const QStringList fonts = {dir.filePath("best.sf2"), dir.filePath("good.sf2"), dir.filePath("any.sf2")};
+    for (const QString &font : fonts.mid(1)) {
+        QFile f(font);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(findSoundFont(fonts), fonts[1]);
+    QCOMPARE(findSoundFont({fonts[0]}), QString());
 }
 
 QTEST_MAIN(TestEffects)

@@ -9,11 +9,15 @@
     </message>
     <message>
         <source>Jsi mrtev, nestihl jsi broucka zabit</source>
-        <translation>You&apos;re dead, you didn&apos;t squash the beetle in time</translation>
+        <translation>You&apos;re dead: you didn&apos;t squash the bug in time</translation>
     </message>
     <message>
         <source>Vyhrál jsi</source>
         <translation>You won</translation>
+    </message>
+    <message>
+        <source>Broucek</source>
+        <translation>Squash the Bug</translation>
     </message>
 </context>
 <context>
@@ -63,7 +67,7 @@
     </message>
     <message>
         <source>Ahoj Bezdomovče</source>
-        <translation>Hello, Mr. Homeless</translation>
+        <translation>Hello, Mr Homeless</translation>
     </message>
     <message>
         <source>Nech mě být, neber mi to!</source>
@@ -91,7 +95,7 @@
     </message>
     <message>
         <source>Ahoj Bezdomovče, tak jsem tady mám ty věci</source>
-        <translation>Hello, Mr. Homeless, I&apos;m back and I&apos;ve got your things</translation>
+        <translation>Hello, Mr Homeless, I&apos;m back and I&apos;ve got your things</translation>
     </message>
     <message>
         <source>Já chtěl oheň, tak z toho nějak udělěj oheň a pak ti to dám</source>
@@ -107,7 +111,7 @@
     </message>
     <message>
         <source>Z jaké bedny, co!</source>
-        <translation>From what crate, eh!</translation>
+        <translation>What crate, eh?!</translation>
     </message>
     <message>
         <source>Můžeš si z té bedny nabrat do odměrky trochu kyseliny</source>
@@ -203,6 +207,10 @@
         <source>Konec</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>Nastavení…</source>
+        <translation>Settings…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -270,7 +278,7 @@
     </message>
     <message>
         <source>Nezapoměň, jen jedny dvěře jsou správné a máš jen jeden pokus, jinak je end</source>
-        <translation>Remember: only one door is right, and you get one try, or it&apos;s the end</translation>
+        <translation>Don&apos;t forget: only one door is right, and you only get one go – get it wrong and it&apos;s THE END</translation>
     </message>
     <message>
         <source>Splnil jsi svůj úkol, získal jsi dopis</source>
@@ -278,15 +286,15 @@
     </message>
     <message>
         <source>Takhle to nemůže fungovat</source>
-        <translation>That can&apos;t work like this</translation>
+        <translation>That&apos;s not going to work</translation>
     </message>
     <message>
         <source>Doplnil jsi palivo do motorky, získal jsi čip a můžeš dovnitř</source>
-        <translation>You filled up the motorbike, got the chip, and you may go in</translation>
+        <translation>You filled up the motorbike and got the chip: now you can go in</translation>
     </message>
     <message>
         <source>Vložil jsi čip a vcházíš dovnitř</source>
-        <translation>You insert the chip and walk in</translation>
+        <translation>You inserted the chip, and in you go</translation>
     </message>
     <message>
         <source>Takhle to nejde použít</source>
@@ -302,11 +310,11 @@
     </message>
     <message>
         <source>je to postel od bezdomovce, který je právě na policejní stanici, ale ty mu máš snad něco sehnat!</source>
-        <translation>It&apos;s the bed of the homeless guy now at the police station. Weren&apos;t you going to get him something!</translation>
+        <translation>It&apos;s the bed of the homeless guy now at the police station. Weren&apos;t you going to get him something?!</translation>
     </message>
     <message>
         <source>To nepůjde, ne</source>
-        <translation>That won&apos;t work, no</translation>
+        <translation>Nope, that won&apos;t work</translation>
     </message>
     <message>
         <source>Prohledal jsi skříňku a našel jsi nehořící výbušninu a nádrž benzínu</source>
@@ -314,7 +322,7 @@
     </message>
     <message>
         <source>Sice by to bouchlo, ale nezničilo by to dveře - Chce to něco silnějšího</source>
-        <translation>It would go bang, but it wouldn&apos;t break the door - it needs something stronger</translation>
+        <translation>It would go bang, but it wouldn&apos;t break the door – it needs something stronger</translation>
     </message>
     <message>
         <source>Výbušnina Bouchla a ty mnůžeš dovnitř</source>
@@ -338,7 +346,7 @@
     </message>
     <message>
         <source>Po dukladném prohledání koše si našel banánovou slupku</source>
-        <translation>After a thorough search of the bin you found a banana skin</translation>
+        <translation>After a thorough search of the bin you found a banana – still in its skin</translation>
     </message>
     <message>
         <source>Je tam už jen hořící sud</source>
@@ -378,7 +386,7 @@
     </message>
     <message>
         <source>Jak chceš použít čepici na tlačítka</source>
-        <translation>How do you mean to use a cap on the buttons?</translation>
+        <translation>How are you going to use a cap on the buttons?</translation>
     </message>
     <message>
         <source>Po důkladnějším prozkoumání jsi našel nápis USAF a nějaké Made in Tšina</source>
@@ -406,7 +414,7 @@
     </message>
     <message>
         <source>Jak tohle chceš použít na jeskyni</source>
-        <translation>How do you mean to use that on a cave?</translation>
+        <translation>How are you going to use that on a cave?</translation>
     </message>
     <message>
         <source>Zalogoval jses a loď nastartovala</source>
@@ -414,7 +422,7 @@
     </message>
     <message>
         <source>Myslím, že by jsi měl z té čepice něčím odďelit tu železnou destičku, která ji drží pohromadě</source>
-        <translation>I think you should split the iron plate off that cap with something - the plate that holds it together</translation>
+        <translation>I think you should use something to chip off the iron plate that holds that cap together</translation>
     </message>
     <message>
         <source>Co tím chceš docílit, nejde to</source>
@@ -426,7 +434,7 @@
     </message>
     <message>
         <source>Nemáš žádný důvod, respektive úkol, takže si ho obstarej - Nejlépe v Rock Baru</source>
-        <translation>You have no reason, or rather no task, so go and get one - preferably at the Rock Bar</translation>
+        <translation>You have no reason, or rather no task, so go and get one – preferably at the Rock Bar</translation>
     </message>
     <message>
         <source>Je zamčeno a to hodně dobře</source>
@@ -434,7 +442,7 @@
     </message>
     <message>
         <source>Otevíráš dveře sponkou a vcházíš dovnitř</source>
-        <translation>You pick the lock with the paper clip and walk in</translation>
+        <translation>You picked the lock with the paper clip, and in you go</translation>
     </message>
     <message>
         <source>Ne, takhle to nelze použít</source>
@@ -446,7 +454,7 @@
     </message>
     <message>
         <source>Už tam nic není - Spona, klíč a disketa ti nestačí</source>
-        <translation>Nothing left in there - a clip, a key and a diskette aren&apos;t enough for you?</translation>
+        <translation>Nothing left in there – a clip, a key and a diskette aren&apos;t enough for you?</translation>
     </message>
     <message>
         <source>Ve skříňce jsi našel sponku, klíč a disketu</source>
@@ -466,7 +474,7 @@
     </message>
     <message>
         <source>Děkuji - Zachránil jsi královský poklad i když vypadá trochu jinak je to ona, nyní jsem ti odblokoval startér pro teleport</source>
-        <translation>Thank you - you saved the royal treasure. It looks a bit different, but it&apos;s the one. I&apos;ve unlocked the teleport starter for you</translation>
+        <translation>Thank you – you saved the royal treasure. It looks a bit different, but it&apos;s the one. I&apos;ve unlocked the teleport starter for you</translation>
     </message>
     <message>
         <source>Nastartoval jsi teleport, teď už jen odejít</source>
@@ -479,6 +487,45 @@
     <message>
         <source>Teleport byl aktivován</source>
         <translation>Teleport activated</translation>
+    </message>
+    <message>
+        <source>Hru nejde uložit: složka pro uložené hry je jen pro čtení nebo plná. Hraješ dál bez ukládání.</source>
+        <translation>The game cannot be saved: the folder for saved games is read-only or full. You play on without saving.</translation>
+    </message>
+    <message>
+        <source>Uloženou hru nejde přečíst. Soubor zůstal schovaný jako %1.</source>
+        <translation>The saved game cannot be read. The file is kept as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Hudba</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>Zvuky</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>Ztlumit (M)</source>
+        <translation>Mute (M)</translation>
+    </message>
+    <message>
+        <source>Velikost</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Změní se při příštím spuštění.</source>
+        <translation>Changes at the next start.</translation>
+    </message>
+    <message>
+        <source>Jazyk</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Nové texty hned, vše při příštím spuštění.</source>
+        <translation>New texts at once, everything at the next start.</translation>
     </message>
 </context>
 <context>
@@ -557,7 +604,7 @@
     </message>
     <message>
         <source>Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé</source>
-        <translation>An iron thing shaped like a credit card. You may need it yet - interesting</translation>
+        <translation>An iron thing shaped like a credit card. You may need it yet – interesting</translation>
     </message>
     <message>
         <source>Prázdná odměrka, ale je z ní cítit nějaká hořlavina, snad by si ji měl najít</source>
@@ -569,7 +616,7 @@
     </message>
     <message>
         <source>Dveře, ale které jsou správné</source>
-        <translation>Doors, but which one is right?</translation>
+        <translation>A door – but is it the right one?</translation>
     </message>
     <message>
         <source>Hlídač Rock baru, se značkovým trikem a značkovou motorkou</source>
@@ -597,7 +644,7 @@
     </message>
     <message>
         <source>Stůl s nápisem Recepce a Rock Bar</source>
-        <translation>A desk with the signs Reception and Rock Bar</translation>
+        <translation>A desk that says Reception and Rock Bar</translation>
     </message>
     <message>
         <source>Východ před Bar</source>
@@ -661,7 +708,7 @@
     </message>
     <message>
         <source>Je to postel od bezdomovce, který je právě na policejní stanici, ale ty mu máš snad něco sehnat!</source>
-        <translation>It&apos;s the bed of the homeless guy now at the police station. Weren&apos;t you going to get him something!</translation>
+        <translation>It&apos;s the bed of the homeless guy now at the police station. Weren&apos;t you going to get him something?!</translation>
     </message>
     <message>
         <source>Jsou to obyčejné starodávné obrazy, asi nějací bratři</source>
@@ -685,11 +732,11 @@
     </message>
     <message>
         <source>Policejní stanice</source>
-        <translation>Police station</translation>
+        <translation>Police Station</translation>
     </message>
     <message>
         <source>Zřícený Hrad</source>
-        <translation>Ruined castle</translation>
+        <translation>Castle Ruin</translation>
     </message>
     <message>
         <source>Bar rock</source>
@@ -697,7 +744,7 @@
     </message>
     <message>
         <source>Prezidentova Vila</source>
-        <translation>The president&apos;s villa</translation>
+        <translation>President&apos;s Villa</translation>
     </message>
     <message>
         <source>Hodně silně zabezpečené dveře, asi se nedají jen tak odemknout</source>
@@ -753,11 +800,11 @@
     </message>
     <message>
         <source>Je to jeden z nejlepších, úžasných vynálezů - Odpadkový koš, ale pozor, něco v něm je</source>
-        <translation>One of the greatest, most amazing inventions - the Rubbish Bin. But look, there&apos;s something in it</translation>
+        <translation>One of the greatest, most amazing inventions – the Rubbish Bin. But look, there&apos;s something in it</translation>
     </message>
     <message>
         <source>Vchod k bezdomovcům drženým na policii</source>
-        <translation>The way to the homeless held by the police</translation>
+        <translation>The way to the homeless men the police are holding</translation>
     </message>
     <message>
         <source>Je to bedna, ze které vychází podivný zápach a ten bezdomovec si ji nějak obvzlášť hlídá</source>
@@ -841,7 +888,7 @@
     </message>
     <message>
         <source>Zámek pro nastartování teleportu</source>
-        <translation>The lock that starts the teleport</translation>
+        <translation>The keyhole that starts the teleport</translation>
     </message>
     <message>
         <source>Použít sponu na odemknutí dveří</source>
@@ -900,6 +947,25 @@
     <message>
         <source>Exit</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Pokračovat</source>
+        <translation>Continue</translation>
+    </message>
+</context>
+<context>
+    <name>settings</name>
+    <message>
+        <source>Automaticky</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Nastavení - Zur ev Edivu</source>
+        <translation>Settings - Zur ev Edivu</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "shell/load.h"
 #include "shell/menu.h"
 #include "shell/onetwo.h"
+#include "shell/settings.h"
 #include "support/harness.h"
 #include "world/citymap.h"
 #include "world/start.h"
@@ -58,5 +59,6 @@ void openEveryWindow() {
     Windows::show<Broucek>();
     Windows::show<Form3>();
     Windows::show<Form4>();
+    Windows::show<settings>();
     Windows::show<Form1>();
 }

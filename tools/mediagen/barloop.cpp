@@ -15,6 +15,9 @@ using namespace synth;
 namespace {
 
 constexpr size_t kLoopFrames = 821583; // 18.63 s at 44100 Hz
+// Played without a seam, the loop follows itself: what rings on past its end (the last B, the
+// room) is folded back onto its start.
+constexpr size_t kRingFrames = 2 * 44100;
 constexpr int kBars = 12;
 constexpr double kBeat = double(kLoopFrames) / (kBars * 4); // frames per beat
 
@@ -150,7 +153,7 @@ void writeBarLoop(const std::string &dir) {
     static const int walkUp[4] = {0, 4, 7, 9}, walkDown[4] = {10, 9, 7, 4};
 
     std::vector<Stroke> strokes;
-    Mono bass(kLoopFrames);
+    Mono bass(kLoopFrames + kRingFrames);
     for (int bar = 0; bar < kBars; ++bar) {
         const int root = roots[bar];
         const bool muted = bar < 4, turnaround = bar == kBars - 1;
@@ -170,7 +173,7 @@ void writeBarLoop(const std::string &dir) {
         }
     }
 
-    Mono left(kLoopFrames), right(kLoopFrames);
+    Mono left(kLoopFrames + kRingFrames), right(kLoopFrames + kRingFrames);
     uint32_t seed = 1;
     for (const Stroke &s : strokes) {
         pluck(left, s, 0.0016, seed++);
@@ -181,9 +184,9 @@ void writeBarLoop(const std::string &dir) {
     amp(left, 14);
     amp(right, 16);
 
-    Stereo mix(kLoopFrames);
-    mix.mix(left, 0, 0.3, -0.7);
-    mix.mix(right, 0, 0.3, 0.7);
+    Stereo mix(kLoopFrames + kRingFrames);
+    mix.mix(left, 0, 0.53, -0.7);
+    mix.mix(right, 0, 0.53, 0.7);
 
     Noise noise(2024);
     const Mono kickHit = kick(noise), snareHit = snare(noise), hat = metal(noise, 0.12, 0.035, 9000, 0.35),
@@ -221,14 +224,23 @@ void writeBarLoop(const std::string &dir) {
 
     Reverb room(0.35, 0.5);
     room.process(mix, 0.18);
-    mix.mix(bass, 0, 0.4, 0); // the bass stays dry and in the middle
+    // The bass stays dry and in the middle, and gives small speakers nothing they cannot play.
+    Filter lowCut[2];
+    for (float &v : bass)
+        v = lowCut[1].high(lowCut[0].high(v, 45), 45);
+    mix.mix(bass, 0, 0.4, 0);
+    for (size_t i = kLoopFrames; i < mix.size(); ++i) {
+        mix.left[i - kLoopFrames] += mix.left[i];
+        mix.right[i - kLoopFrames] += mix.right[i];
+    }
+    mix.left.resize(kLoopFrames);
+    mix.right.resize(kLoopFrames);
 
     normalise(mix, 0.0);
     for (size_t i = 0; i < mix.size(); ++i) { // gentle bus saturation rounds off the drum peaks
         mix.left[i] = std::tanh(mix.left[i]);
         mix.right[i] = std::tanh(mix.right[i]);
     }
-    normalise(mix, -3.0);
-    fade(mix, 0.002, 0.012); // no click where the bar restarts it
-    writeWav(dir + "/Hudbabarvstupatd.wav", mix, true);
+    normalise(mix, -5.5); // as loud as the music of the other places
+    writeWav(dir + "/Hudbabarvstupatd.wav", mix, true, true);
 }

@@ -72,7 +72,16 @@ void writeLaunch(const std::string &dir) {
         out.right[i] = float(r);
     }
     Reverb(0.5, 0.4).process(out, 0.25);
-    normalise(out, -3.0);
+    // Below 30 Hz a laptop plays nothing and a subwoofer only thumps: the rumble starts above it.
+    // The ignition is brought up to the roar, so the launch is as loud as the music it cuts off
+    // from its first moment.
+    Filter lowCut[4];
+    for (size_t i = 0; i < out.size(); ++i) {
+        const double t = double(i) / kRate, lift = 1 + 1.6 * (1 - smoothstep(0.4, 1.3, t));
+        out.left[i] = float(lift * lowCut[1].high(lowCut[0].high(out.left[i], 32), 32));
+        out.right[i] = float(lift * lowCut[3].high(lowCut[2].high(out.right[i], 32), 32));
+    }
+    normalise(out, -1.5);
     fade(out, 0.003, 0.35);
     writeWav(dir + "/frame3start.wav", out, true);
 }
@@ -180,7 +189,8 @@ void writeLost(const std::string &dir) {
     writeWav(dir + "/uvod2.wav", out, true);
 }
 
-// police.wav - a patrol car with its two-tone horn (B-flat and E-flat, alternating every 0.6 s)
+// police.wav - a patrol car with its two-tone horn (A and D, alternating every 0.6 s, in tune with
+// the music's keys)
 // drives past along the street: it comes from afar on the left, passes a few metres away and drives
 // off to the right. Its level follows the distance, the far car sounds duller (the air swallows the
 // highs), and the pitch drops as it goes by. It plays over the music every 26 s, so it stays well
@@ -191,20 +201,20 @@ void writeSiren(const std::string &dir) {
     Stereo out(frames(length));
     Oscillator square, saw;
     Filter horn, speaker, high, grille, air;
-    double logf = std::log(hz(75));
+    double logf = std::log(hz(74));
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / kRate;
         const double along = speed * (t - closest);
         const double distance = std::hypot(nearest, along);
         const double approach = speed * along / distance; // > 0 while it drives away
         const bool hi = int(t / 0.6) % 2 == 0;
-        const double target = std::log(hz(hi ? 75 : 70));                // E-flat 5, B-flat 4
+        const double target = std::log(hz(hi ? 74 : 69));                // D 5, A 4
         logf += (target - logf) * (1 - std::exp(-1.0 / (0.02 * kRate))); // 20 ms glide
         const double f = std::exp(logf) * sound / (sound + approach);
         const double raw = 0.75 * square.square(f) + 0.25 * saw.saw(f);
-        const double shaped = horn.band(float(raw), 1300, 0.9) * 1.6 + speaker.low(float(raw), 3200) * 0.5;
-        const double horned = grille.low(float(std::tanh(1.2 * high.high(float(shaped), 250))), 4000, 0.6);
-        const double v = air.low(float(horned), 1500 + 6000 * nearest / distance) * nearest / distance;
+        const double shaped = horn.band(float(raw), 1000, 0.9) * 1.6 + speaker.low(float(raw), 2400) * 0.5;
+        const double horned = grille.low(float(std::tanh(1.2 * high.high(float(shaped), 250))), 3000, 0.6);
+        const double v = air.low(float(horned), 1200 + 4000 * nearest / distance) * nearest / distance;
         const double pan = std::clamp(along / 12.0, -1.0, 1.0) * 0.7;
         const double angle = (pan + 1) * kPi / 4;
         out.left[i] = float(v * std::cos(angle));
@@ -212,7 +222,7 @@ void writeSiren(const std::string &dir) {
     }
     Reverb(0.4, 0.5).process(out, 0.2);
     removeDc(out);
-    normalise(out, -12.0);
+    normalise(out, -16.0);
     fade(out, 0.04, 0.3);
     writeWav(dir + "/police.wav", out, true);
 }

@@ -35,10 +35,12 @@ const char *kLamentCounter = "e5h c5h | d5h b4h | c5h a4h | b4h g#4h | a4h e5h |
 void writeCastle(const std::string &dir) {
     Song s("Hudba15.mid", "Zur ev Edivu - the castle ruin", 88, 4);
     Part &recorder = s.part("Recorder", 0, 74, 124, 56, 80);
+    recorder.lead = true;
     Part &violin = s.part("Violin", 1, 40, 96, 74, 80);
     Part &harp = s.part("Harp", 2, 46, 88, 84, 70);
     Part &strings = s.part("Strings", 3, 48, 58, 40, 90);
     Part &choir = s.part("Choir", 4, 52, 96, 64, 100);
+    choir.highest = 84; // a soprano's top C
     Part &drone = s.part("Cello drone", 5, 42, 92, 60, 70);
     Part &shawm = s.part("Shawm", 6, 68, 96, 52, 70);
     Part &lute = s.part("Lute", 7, 24, 110, 80, 60);
@@ -153,6 +155,7 @@ void writeCastle(const std::string &dir) {
               86);
         s.ritardando(62, 64, 70);
     }
-    s.level(0.7);
+    s.level(-3.5);
+    s.accompaniment(-2.4);
     s.write(dir);
 }

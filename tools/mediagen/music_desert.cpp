@@ -1,4 +1,4 @@
-// Hudba7.mid - the crash site in the desert. D minor, 76 bpm: a warm pad, a lonely pan
+// Hudba7.mid - the crash site in the desert. D minor, 76 bpm: a halo pad, a lonely pan
 // flute answered by its own echo, kalimba and hand drums. Intro, A, B; the kalimba's own song
 // in F; the tune again on an ocarina as night falls; the wind rises and carries the B tune up
 // into E minor; the flute finds its way home to a shortened A.
@@ -41,10 +41,11 @@ void writeDesert(const std::string &dir) {
     Song s("Hudba7.mid", "Zur ev Edivu - the crash site", 76, 4);
     Part &flute = s.part("Pan flute", 0, 75, 127, 56, 90);
     Part &echo = s.part("Pan flute echo", 1, 75, 86, 96, 110);
-    Part &pad = s.part("Warm pad", 2, 89, 106, 64, 80, 40);
-    Part &bassPart = s.part("Fretless bass", 3, 35, 122, 64, 40);
+    Part &pad = s.part("Halo pad", 2, 94, 61, 64, 80, 40);
+    Part &bassPart = s.part("Finger bass", 3, 33, 127, 64, 40);
     Part &kalimba = s.part("Kalimba", 4, 108, 127, 84, 70);
     Part &ocarina = s.part("Ocarina", 5, 79, 112, 46, 100);
+    flute.lead = ocarina.lead = true;
     Part &kit = s.part("Hand drums", kDrumChannel, 0, 106, 64, 60);
     flute.gate = echo.gate = ocarina.gate = 92;
     pad.gate = bassPart.gate = 100;
@@ -147,5 +148,6 @@ void writeDesert(const std::string &dir) {
         drums(kit, s, 52, 1, {{Triangle, "o..............."}, {Maracas, "o.g.o.g.g......."}}, 56);
         s.ritardando(52, 54, 64);
     }
+    s.level(-5.7);
     s.write(dir);
 }

@@ -50,7 +50,13 @@ const char *kWalk = "R35A|R235|R85A|R3 5A|R35A|R5RA|R35A|R75A";
 void writePoliceStation(const std::string &dir) {
     Song s("Hudba13.mid", "Zur ev Edivu - the police station", 126, 4);
     Part &sax = s.part("Tenor sax", 0, 66, 124, 54, 45);
+    sax.octaves = -1; // where a tenor sings
+    sax.lowest = 44;
+    sax.highest = 76;
+    sax.lead = true;
     Part &vibes = s.part("Vibraphone", 1, 11, 120, 78, 50);
+    vibes.lowest = 53; // the bars of a vibraphone
+    vibes.highest = 89;
     Part &piano = s.part("Piano", 2, 0, 127, 84, 40);
     Part &bassPart = s.part("Acoustic bass", 3, 32, 127, 60, 25);
     Part &kit = s.part("Brushes", kDrumChannel, 40, 122, 64, 35);
@@ -160,5 +166,7 @@ void writePoliceStation(const std::string &dir) {
         drums(kit, s, 93, 1, {{Ride, "x......."}, {Kick, "o......."}, {kSwirl, "x......."}}, 80);
         s.ritardando(93, 94, 110);
     }
+    s.level(-5.0);
+    s.accompaniment(-2.0);
     s.write(dir);
 }

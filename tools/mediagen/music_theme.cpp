@@ -41,6 +41,8 @@ const char *kTrioBChords = "F | F7 | Bb | Bbm | F/C | D7 | Gm7 C7 | F";
 void writeMainTheme(const std::string &dir) {
     Song s("hudba8.mid", "Zur ev Edivu - main theme", 132, 4);
     Part &trumpet = s.part("Trumpet", 0, 56, 120, 58, 40);
+    trumpet.highest = 86;
+    trumpet.lead = true;
     Part &xylo = s.part("Xylophone", 1, 13, 127, 84, 30);
     Part &horns = s.part("Horns", 2, 60, 100, 44, 50);
     Part &strings = s.part("Strings", 3, 48, 56, 78, 60);  // held chords, under everything
@@ -238,6 +240,7 @@ void writeMainTheme(const std::string &dir) {
         drums(kit, s, at + 3, 1, {{Kick, "..x.x..."}, {Snare, "..X.X..."}, {Crash, "....X..."}});
         s.ritardando(90, 92, 118);
     }
-    s.level(0.3);
+    s.level(-2.8);
+    s.accompaniment(-6.9);
     s.write(dir);
 }

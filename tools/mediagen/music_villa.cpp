@@ -52,13 +52,18 @@ const char *kPolonaise = "x.xxx.x.x.x."; // the harpsichord's strut: an eighth, 
 void writeVilla(const std::string &dir) {
     Song s("Hudba2.mid", "Zur ev Edivu - the president's villa", 92, 3);
     Part &oboe = s.part("Oboe", 0, 68, 104, 56, 50);
+    oboe.lead = true;
     Part &flute = s.part("Flute", 1, 73, 90, 80, 55);
+    flute.highest = 96;
     Part &bassoon = s.part("Bassoon", 2, 70, 110, 48, 45);
     Part &harpsichord = s.part("Harpsichord", 3, 6, 127, 72, 45);
+    harpsichord.highest = 89;
     Part &strings = s.part("Strings", 4, 48, 56, 84, 65);
     Part &horns = s.part("Horns", 5, 60, 72, 40, 60);
     Part &bassPart = s.part("Double bass", 6, 43, 112, 60, 40);
     Part &timpani = s.part("Timpani", 7, 47, 96, 64, 55);
+    timpani.lowest = 38; // the largest kettle
+    timpani.highest = 60;
     Part &pizz = s.part("Pizzicato", 8, 45, 116, 90, 45);
     oboe.gate = flute.gate = 88;
     bassoon.gate = 70; // short and pompous
@@ -149,6 +154,7 @@ void writeVilla(const std::string &dir) {
                98);
         s.ritardando(81, 84, 76);
     }
-    s.level(-0.5);
+    s.level(-3.3);
+    s.accompaniment(-7.8);
     s.write(dir);
 }

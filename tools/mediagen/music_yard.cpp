@@ -42,6 +42,7 @@ const char *kAgainst =
 void writeYard(const std::string &dir) {
     Song s("Hudba10.mid", "Zur ev Edivu - the yard", 104, 3);
     Part &harmonica = s.part("Harmonica", 0, 22, 127, 58, 55);
+    harmonica.lead = true;
     Part &accordion = s.part("Accordion", 1, 21, 124, 74, 50);
     Part &squeeze = s.part("Accordion chords", 2, 21, 112, 80, 50);
     Part &guitar = s.part("Nylon guitar", 3, 24, 127, 44, 40);
@@ -110,5 +111,7 @@ void writeYard(const std::string &dir) {
         comp(squeeze, s, ch, "x--|x--|x--|x--", 57, 50);
         s.ritardando(101, 104, 80);
     }
+    s.level(-2.7);
+    s.accompaniment(-3.5);
     s.write(dir);
 }

@@ -362,7 +362,9 @@ void Song::write(const std::string &dir) const {
         track.control(0, p.channel, 7,
                       std::clamp(int(std::lround(p.volume * std::pow(10.0, level_ / 40))), 0, 127));
         track.control(0, p.channel, 10, p.pan);
-        track.control(0, p.channel, 11, 127);
+        track.control(
+            0, p.channel, 11,
+            p.lead ? 127 : std::clamp(int(std::lround(127 * std::pow(10.0, accompaniment_ / 40))), 0, 127));
         track.control(0, p.channel, 91, p.reverb);
         track.control(0, p.channel, 93, p.chorus);
 
@@ -377,9 +379,38 @@ void Song::write(const std::string &dir) const {
                 if (!next) fail(fileName_ + "/" + p.name, "a leading note with no harmony to lead into");
                 target = lowestAtOrAbove(next->bass, a.low);
             }
-            notes[a.note].key = a.from < target ? target - 1 : target + 1;
+            // A tone of the chord sounding with it a step from the target if there is one, else a
+            // step that rubs against none of that chord's tones; only then the half step. A note
+            // that is no chord tone passes quickly.
+            Note &lead = notes[a.note];
+            const Chord *here = harmonyAt(lead.tick);
+            auto semitones = [](int from, int to) { return ((to - from) % 12 + 12) % 12; };
+            auto inChord = [&](int key) {
+                if (!here || semitones(here->bass, key) == 0) return here != nullptr;
+                return std::count(here->tones.begin(), here->tones.end(), semitones(here->root, key)) > 0;
+            };
+            auto rubs = [&](int key) {
+                if (!here) return false;
+                for (int t : here->tones)
+                    if (const int d = semitones(here->root + t, key); d == 1 || d == 11) return true;
+                const int d = semitones(here->bass, key);
+                return d == 1 || d == 11;
+            };
+            const int side = a.from < target ? -1 : 1;
+            const int steps[] = {target + side, target + 2 * side, target - side, target - 2 * side};
+            const int *pick = std::find_if(std::begin(steps), std::end(steps), inChord);
+            if (pick == std::end(steps)) {
+                pick = std::find_if(std::begin(steps), std::end(steps), [&](int k) { return !rubs(k); });
+                lead.duration = std::min(lead.duration, kTicksPerQuarter * 3 / 4);
+            }
+            lead.key = pick != std::end(steps) ? *pick : target + side;
         }
         for (auto &n : notes) {
+            n.key += 12 * p.octaves;
+            while (n.key > p.highest && n.key - 12 >= p.lowest)
+                n.key -= 12;
+            while (n.key < p.lowest && n.key + 12 <= p.highest)
+                n.key += 12;
             if (n.key < 0 || n.key > 127) fail(fileName_ + "/" + p.name, "key out of range");
             if (p.swing) {
                 const int stop = swingTick(n.tick + n.duration);

@@ -45,6 +45,10 @@ struct Part {
     bool swing = false; // off-beat eighths are played late, 2:1
     std::vector<Note> notes;
     std::vector<Approach> approaches;
+    // The part played this many octaves away, and any note beyond the instrument's playable range
+    // (lowest, highest) taken an octave in.
+    int octaves = 0, lowest = 0, highest = 127;
+    bool lead = false; // carries the tune, and stands in front of the accompaniment
 };
 
 struct Chord {
@@ -69,6 +73,8 @@ class Song {
 
     // Moves every part's volume by about this many decibels, to set the whole piece's level.
     void level(double dB) { level_ = dB; }
+    // Moves every part but the leading ones by about this many decibels (with its expression).
+    void accompaniment(double dB) { accompaniment_ = dB; }
 
     // The first beat at least kRingOut seconds after the last note-off: the player stops a track
     // at its end, so the last notes must have died away (release and reverb) by then.
@@ -91,7 +97,7 @@ class Song {
     double secondsTo(int tick) const;
     std::string fileName_, title_;
     int beats_;
-    double level_ = 0;
+    double level_ = 0, accompaniment_ = 0;
     std::vector<std::pair<int, double>> tempos_;
     std::deque<Part> parts_;
     std::vector<Chord> harmony_;

@@ -27,12 +27,13 @@ int16_t sample(double v) {
 
 } // namespace
 
-void writeWav(const std::string &path, const synth::Stereo &buffer, bool stereo) {
+void writeWav(const std::string &path, const synth::Stereo &buffer, bool stereo, bool loops) {
     const uint32_t channels = stereo ? 2 : 1, frames = uint32_t(buffer.size());
     const uint32_t dataBytes = frames * channels * 2;
     std::vector<uint8_t> out;
     tag(out, "RIFF");
-    put32(out, 36 + dataBytes);
+    const uint32_t smplBytes = loops ? 8 + 60 : 0;
+    put32(out, 36 + smplBytes + dataBytes);
     tag(out, "WAVE");
     tag(out, "fmt ");
     put32(out, 16);
@@ -42,6 +43,14 @@ void writeWav(const std::string &path, const synth::Stereo &buffer, bool stereo)
     put32(out, synth::kRate * channels * 2);
     put16(out, channels * 2);
     put16(out, 16);
+    if (loops) {
+        tag(out, "smpl");
+        put32(out, 60);
+        for (uint32_t v : {0u, 0u, uint32_t(1000000000.0 / synth::kRate), 60u, 0u, 0u, 0u, 1u, 0u})
+            put32(out, v); // maker, product, sample period, unity key, tuning, SMPTE, loops, extra
+        for (uint32_t v : {0u, 0u, 0u, frames - 1, 0u, 0u})
+            put32(out, v); // cue id, forward loop, first frame, last frame (inclusive), fraction, forever
+    }
     tag(out, "data");
     put32(out, dataBytes);
     for (uint32_t i = 0; i < frames; ++i) {
