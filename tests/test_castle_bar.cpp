@@ -33,7 +33,6 @@ class TestCastleBar : public QObject {
     void wrongDoorLosesTheGame();
     void drops_data();
     void drops();
-    void everyHotspotCanBeReached();
 };
 
 // Nobody has sent the player to the hideout yet: it stays shut, and nothing else changes.
@@ -143,22 +142,6 @@ void TestCastleBar::drops() {
     QCOMPARE(message(), answer);
     QVERIFY(!f->inventory->cepka->isHidden() && f->inventory->c->isHidden());
     QCOMPARE(f->bar->barin->isHidden(), !inside);
-}
-
-// Nothing of a scene, nor a scene nested in it (the bar's parked end included), covers the middle
-// of its hotspots.
-void TestCastleBar::everyHotspotCanBeReached() {
-    Harness h;
-    Form1 *f = openOnMap();
-    CastleArea &c = *f->castle;
-    BarArea &b = *f->bar;
-    for (Control *scene : {c.Hrad1, c.Hrad2, c.Hradvez, c.Hrad3, b.barvstup, b.barin, b.barukol, b.ukolok}) {
-        standIn(scene);
-        for (Control *spot : scene->findChildren<Control *>(Qt::FindDirectChildrenOnly)) {
-            if (spot->isHidden() || spot->width() >= 449) continue; // the background and nested scenes
-            QCOMPARE(Mouse::hitAt(f, Mouse::centreOf(spot)), static_cast<QWidget *>(spot));
-        }
-    }
 }
 
 QTEST_MAIN(TestCastleBar)

@@ -59,6 +59,10 @@ void TestDesktop::scaleForTheScreen_data() {
     QTest::newRow("2560 x 1440") << QSizeF(2560, 1400) << 2.0;
     QTest::newRow("1920 x 1080") << QSizeF(1920, 1040) << 1.5;
     QTest::newRow("1280 x 1024") << QSizeF(1280, 994) << 1.5;
+    QTest::newRow("1920 x 1200") << QSizeF(1920, 1160) << 1.75;
+    QTest::newRow("1440 x 900") << QSizeF(1440, 860) << 1.25;
+    QTest::newRow("3200 x 1800") << QSizeF(3200, 1760) << 2.5;
+    QTest::newRow("5K") << QSizeF(5120, 2840) << 4.0;
     QTest::newRow("1024 x 768") << QSizeF(1024, 740) << 1.0;
     QTest::newRow("4K") << QSizeF(3840, 2120) << 3.0;
     QTest::newRow("2560 x 1440, desktop at 2") << QSizeF(1280, 700) << 1.0;

@@ -1,6 +1,5 @@
-// The siren and the launch as the player hears them, through the game's own mixer and against the
-// music they sound with; the mixer's limiter, which keeps music plus siren from clipping; and the
-// engine's playing of sound files and music beyond the game's own.
+// The mixer's limiter, which keeps music plus siren a decibel below full scale, and the engine's
+// playing of sound files and music beyond the game's own.
 #include "support/harness.h"
 
 #include "runtime/audioengine.h"
@@ -13,108 +12,20 @@
 namespace {
 using Samples = std::vector<float>; // stereo, interleaved
 
-// The whole file as the engine plays it, until the channel falls silent by itself.
-Samples renderFile(const QString &file) {
-    QObject owner;
-    MediaChannel ch(&owner, "channel");
-    playTrack(&ch, file);
-    Samples out;
-    const int chunk = 2205;
-    std::vector<float> buf(chunk * 2);
-    for (int i = 0; i < 20 * 600 && ch.isSounding(); ++i) {
-        AudioEngine::instance().render(buf.data(), chunk);
-        out.insert(out.end(), buf.begin(), buf.end());
-    }
-    return out;
-}
-
 double toDb(double v) {
     return 20 * std::log10(v + 1e-12);
-}
-
-// RMS of both sides over [from, to) seconds, in dBFS.
-double rmsDb(const Samples &s, double from = 0, double to = 1e9) {
-    const size_t a = std::min(s.size(), size_t(from * AudioEngine::kRate) * 2);
-    const size_t b = std::min(s.size(), size_t(to * AudioEngine::kRate) * 2);
-    double sum = 0;
-    for (size_t i = a; i < b; ++i)
-        sum += double(s[i]) * s[i];
-    return toDb(std::sqrt(sum / double(std::max<size_t>(1, b - a))));
-}
-
-double peakDb(const Samples &s) {
-    float peak = 0;
-    for (float v : s)
-        peak = std::max(peak, std::abs(v));
-    return toDb(peak);
-}
-
-double seconds(const Samples &s) {
-    return double(s.size() / 2) / AudioEngine::kRate;
-}
-
-// The median level of the game's six pieces of music, measured through this engine: the effects are
-// set against it.
-constexpr double kMusicRms = -18.5;
-
-QString figures(const Samples &s) {
-    return QString("%1 s, RMS %2 dBFS, peak %3 dBFS")
-        .arg(seconds(s), 0, 'f', 2)
-        .arg(rmsDb(s), 0, 'f', 1)
-        .arg(peakDb(s), 0, 'f', 1);
 }
 } // namespace
 
 class TestEffects : public QObject {
     Q_OBJECT
   private slots:
-    void sirenPassesBelowTheMusic();
-    void launchIsHeardFromItsFirstMoment();
     void limiterKeepsLoudMixesWholeAndQuietOnesUntouched();
     void musicBeyondTheGamesOwnStillFindsItsInstruments();
     void soundAtAnotherRatePlaysItsLengthSmoothly();
     void trackChangesAreClickFree();
     void soundFontIsTheBestInstalled();
 };
-
-void TestEffects::sirenPassesBelowTheMusic() {
-    Harness h;
-    const Samples s = renderFile("police.wav");
-    qInfo("police.wav: %s", qPrintable(figures(s)));
-    QVERIFY2(rmsDb(s) <= kMusicRms - 6, qPrintable(figures(s)));
-    QVERIFY(peakDb(s) <= -10);
-
-    double mean[2] = {0, 0};
-    for (size_t i = 0; i < s.size(); ++i)
-        mean[i % 2] += s[i];
-    for (double &m : mean)
-        m /= double(s.size() / 2);
-    qInfo("DC offset %.4f %.4f", mean[0], mean[1]);
-    QVERIFY(std::abs(mean[0]) < 0.001 && std::abs(mean[1]) < 0.001);
-
-    // The car comes from afar, passes close by and goes away: the loudest moment lies in the middle
-    // and both ends are far quieter than it.
-    const double length = seconds(s), window = 0.25;
-    double loudest = -200, loudestAt = 0;
-    for (double t = 0; t + window <= length; t += 0.05) {
-        const double level = rmsDb(s, t, t + window);
-        if (level > loudest) loudest = level, loudestAt = t + window / 2;
-    }
-    const double first = rmsDb(s, 0.1, 0.1 + window), last = rmsDb(s, length - 0.1 - window, length - 0.1);
-    qInfo("far %.1f, near %.1f (at %.2f s), far %.1f dBFS", first, loudest, loudestAt, last);
-    QVERIFY(loudestAt > length / 3 && loudestAt < length * 2 / 3);
-    QVERIFY(loudest - first >= 10 && loudest - last >= 10);
-}
-
-void TestEffects::launchIsHeardFromItsFirstMoment() {
-    Harness h;
-    const Samples s = renderFile("frame3start.wav");
-    qInfo("frame3start.wav: %s; first 0.1 s %.1f, first 0.5 s %.1f dBFS", qPrintable(figures(s)),
-          rmsDb(s, 0, 0.1), rmsDb(s, 0, 0.5));
-    QVERIFY(rmsDb(s, 0, 0.1) > -40);
-    QVERIFY(rmsDb(s, 0, 0.5) > -35);
-    QVERIFY(std::abs(rmsDb(s) - kMusicRms) <= 4);
-}
 
 namespace {
 // A sample of writeToneWav's tone as the engine reads it back.
@@ -169,7 +80,7 @@ void TestEffects::limiterKeepsLoudMixesWholeAndQuietOnesUntouched() {
     std::tie(low, high) = gainRange(
         0.5, 0.01, [&](int i) { return tone(0.5, half + i) + tone(0.8, i); }, &peak);
     qInfo("loud: peak %.3f, gain %.3f .. %.3f", peak, low, high);
-    QVERIFY(peak <= Limiter::kCeiling && peak > Limiter::kCeiling - 0.01);
+    QVERIFY(peak <= 0.8913f && peak > 0.88f); // -1 dBFS
     QVERIFY(high / low < 1.01);
 
     // Alone again, the quiet channel comes back to its own level.

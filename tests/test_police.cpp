@@ -27,7 +27,6 @@ class TestPolice : public QObject {
     void homelessManFollowsTheCounter();
     void splitWoodRefusals_data();
     void splitWoodRefusals();
-    void eachSceneCoversTheOneBeforeIt();
     void fastPressesNeverLeaveATalkOpen_data();
     void fastPressesNeverLeaveATalkOpen();
     void firstTalkTellsTheGameOnlyAtItsEnd();
@@ -97,21 +96,6 @@ void TestPolice::splitWoodRefusals() {
     QCOMPARE(message(), answer);
     QVERIFY(wood->Visible() && wood->Tag == "drivko");
     QVERIFY(p.Label2->Caption() == "0" && p.Image32->Enabled() && !Windows::find<Form3>());
-}
-
-// A scene covers the one it was entered from.
-void TestPolice::eachSceneCoversTheOneBeforeIt() {
-    Harness h;
-    Form1 *form = openOnMap();
-    PoliceArea &p = *form->police;
-    for (Control *scene : {p.police2, p.hause}) {
-        standIn(scene);
-        for (Control *c : {p.Image67, p.Image30, p.Image41, p.Image37, p.Image36, p.Image33}) {
-            QWidget *hit = Mouse::hitAt(form, Mouse::centreOf(c));
-            QVERIFY2(scene->isAncestorOf(c) || hit == scene || scene->isAncestorOf(hit),
-                     qPrintable(c->objectName()));
-        }
-    }
 }
 
 void TestPolice::fastPressesNeverLeaveATalkOpen_data() {

@@ -43,38 +43,13 @@ void closeBox(QWidget *window) {
 class TestScreenFlow : public QObject {
     Q_OBJECT
   private slots:
-    void eachStepComesOnItsMillisecond();
     void newGameWithGameLoadedBringsTheSameGameForward();
     void onlyTheStorysOwnTimerStartsTheGame();
     void creditsChangeOnceAndStartOverAfterZpet();
     void closedMenuIsStartedAnewWithItsMusic();
-    void outroStepsEvery4999msAndStopsOnTheCredits();
     void programEndsWithItsLastWindow();
     void exitEndsAtOnceWithoutUnloadHandlers();
 };
-
-void TestScreenFlow::eachStepComesOnItsMillisecond() {
-    Harness h;
-    startGame();
-    h.advance(3599);
-    QVERIFY(Windows::find<first>() && !Windows::find<menu>());
-    h.advance(1);
-    menu *m = Windows::find<menu>();
-    QVERIFY(m && !Windows::find<first>());
-
-    QTest::keyClick(m->windowHandle(), Qt::Key_Return); // Enter presses "Nová Hra"
-    Harness::settle();
-    h.advance(6999);
-    QVERIFY(Windows::find<intro>() && !Windows::find<load>());
-    QVERIFY(m->MMControl1->isSounding());
-    h.advance(1);
-    QVERIFY(!Windows::find<intro>() && Windows::find<load>());
-    h.advance(360);
-    QVERIFY(!Windows::find<Form1>());
-    h.advance(1);
-    QVERIFY(!Windows::find<load>() && Windows::find<Form1>());
-    QCOMPARE(Windows::find<menu>(), m); // the menu stays behind the game
-}
 
 void TestScreenFlow::newGameWithGameLoadedBringsTheSameGameForward() {
     Harness h;
@@ -155,17 +130,6 @@ void TestScreenFlow::closedMenuIsStartedAnewWithItsMusic() {
     closeBox(m);
     closeBox(outro);
     QVERIFY(Windows::find<menu>() && Windows::find<menu>()->MMControl1->isSounding());
-}
-
-void TestScreenFlow::outroStepsEvery4999msAndStopsOnTheCredits() {
-    Harness h;
-    onetwo *outro = Windows::show<onetwo>();
-    const std::pair<int, const char *> steps[] = {
-        {4998, "outro0"}, {1, "outro1"}, {4998, "outro1"}, {1, "outro2"}, {9998, "credits1"}};
-    for (auto [ms, picture] : steps) {
-        h.advance(ms);
-        QCOMPARE(outro->Image3->Picture(), Pictures::ui(picture));
-    }
 }
 
 void TestScreenFlow::programEndsWithItsLastWindow() {
