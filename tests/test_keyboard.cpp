@@ -1,7 +1,7 @@
 // The game with the keyboard alone: the order the focus takes through scenes whose hotspots overlap,
-// hide or lock; the names a screen reader reads; the focus mark, the alert and the conversation lines;
-// Escape, the menus, and the mouse and the keyboard taking turns. The whole game by keys is played in
-// test_walkthrough.
+// hide or lock; the focus mark, the alert and the conversation lines a screen reader is told; Escape,
+// the menus, and the mouse and the keyboard taking turns. The whole game by keys, and the name a screen
+// reader reads of each hotspot, are played in test_walkthrough.
 #include "support/game.h"
 #include "support/harness.h"
 
@@ -89,37 +89,6 @@ class TestKeyboard : public QObject {
         ring->setShown(true);
         key(Qt::Key_Backtab);
         QCOMPARE(ring->current()->objectName(), order.section(' ', -1));
-    }
-    void namesForTheScreenReader_data() {
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
-        const auto row = [](const char *name, const char *lang, const char *control, const char *said) {
-            QTest::newRow(name) << QString(lang) << QString(control) << QString::fromUtf8(said);
-        };
-        row("hover text", "cs", "Image7", "Je to vchod do jeskyně");
-        row("hover text, English", "en", "Image7", "The entrance to the cave");
-        row("go back", "cs", "Image8", "Jít zpět");
-        row("go back, English", "en", "Image8", "Go back");
-        row("talk", "en", "Image39", "Talk");
-        row("no cursor: take or use", "cs", "Image12", "Vzít nebo použít");
-        row("map thumbnail", "en", "Image41", "City map");
-        row("petrol tank", "cs", "benzin", "Kanystr s benzínem");
-        row("the cap once split: its present text", "cs", "cepka",
-            "Je to železný předmět v podobě kredtit karty, snad ji budeš ještě potřebovat - zajímavé");
-    }
-    void namesForTheScreenReader() {
-        QFETCH(QString, lang);
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        Harness h;
-        installLanguage(lang);
-        Form1 *f = Windows::show<Form1>();
-        f->inventory->cepka_DragDrop(f->inventory->Image11);
-        dismiss();
-        auto *c = f->findChild<Control *>(control);
-        QCOMPARE(QAccessible::queryAccessibleInterface(c)->role(), QAccessible::Button);
-        QCOMPARE(accessibleName(c), name);
     }
     void whatTheEyeAndTheScreenReaderAreTold() {
         Harness h;

@@ -19,6 +19,7 @@
 #include "shell/onetwo.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
@@ -96,6 +97,10 @@ QString propertyOf(QObject *o, const QString &name) {
     if (name == "Caption" && qobject_cast<QAbstractButton *>(o))
         return qobject_cast<QAbstractButton *>(o)->text();
     if (name == "Title" && w) return w->windowTitle();
+    if (name == "Name" && w) { // what a screen reader reads of a button
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+        return a->role() == QAccessible::Button ? a->text(QAccessible::Name) : "(no button)";
+    }
     if (name == "Pos" && w) return QString("%1,%2").arg(w->x()).arg(w->y());
     return QStringLiteral("(no %1)").arg(name);
 }
