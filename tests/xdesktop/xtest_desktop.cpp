@@ -66,12 +66,9 @@ class TestXDesktop : public QObject {
   private slots:
     void cursorHotSpots_data() {
         QTest::addColumn<int>("kind");
-        QTest::newRow("pointer") << int(CursorKind::Pointer);
-        QTest::newRow("take") << int(CursorKind::Take);
-        QTest::newRow("forward") << int(CursorKind::Forward);
-        QTest::newRow("back") << int(CursorKind::Back);
-        QTest::newRow("right") << int(CursorKind::Right);
-        QTest::newRow("crosshair") << int(CursorKind::Crosshair);
+        for (CursorKind kind : {CursorKind::Pointer, CursorKind::Take, CursorKind::Forward, CursorKind::Back,
+                                CursorKind::Right, CursorKind::Crosshair})
+            QTest::addRow("kind %d", int(kind)) << int(kind);
     }
     // At every scale the server shows the cursor at its scaled size, and the hot spot where the picture
     // points: on the scaled design hot spot, on a pixel the picture covers.
