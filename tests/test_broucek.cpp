@@ -46,113 +46,103 @@ void kill(Broucek *b, bool byKeys = false) {
 class TestBroucek : public QObject {
     Q_OBJECT
   private slots:
-    void generatorRepeatsThePlatformsSequence();
-    void oneResultMessage_data();
-    void oneResultMessage();
-    void closeBoxEndsSilently_data();
-    void closeBoxEndsSilently();
-};
-
-void TestBroucek::generatorRepeatsThePlatformsSequence() {
-    // Unseeded, the platform's generator starts at 0.7055475: the beetle's first jump in a fresh
-    // program is to 3146.
-    QCOMPARE(Rnd().nextBelow(4460), 3146);
-    // Over its whole period the scaled value reaches the right end and never 4460.
-    Rnd all;
-    int hi = -1;
-    for (int i = 0; i < (1 << 24); ++i)
-        hi = std::max(hi, all.nextBelow(4460));
-    QCOMPARE(hi, 4459);
-}
-
-void TestBroucek::oneResultMessage_data() {
-    QTest::addColumn<int>("kills");
-    QTest::addColumn<int>("lastGap"); // before the last kill
-    QTest::addColumn<int>("limit");   // from the last kill to the loss; none when won
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<bool>("byKeys"); // the sight moved by the arrow keys, Space squashes, Enter says OK
-    const QString lost = "Jsi mrtev, nestihl jsi broucka zabit";
-    QTest::newRow("lost after the first kill") << 1 << 0 << 1600 << lost << false;
-    QTest::newRow("lost after the 99th kill") << 99 << 1000 << 1502 << lost << false;
-    QTest::newRow("won with a millisecond left") << 100 << 1501 << 0 << QString("Vyhrál jsi") << false;
-    QTest::newRow("lost by keys") << 1 << 0 << 1600 << lost << true;
-    QTest::newRow("won by keys") << 100 << 1501 << 0 << QString("Vyhrál jsi") << true;
-}
-
-void TestBroucek::oneResultMessage() {
-    QFETCH(int, kills);
-    QFETCH(int, lastGap);
-    QFETCH(int, limit);
-    QFETCH(QString, result);
-    QFETCH(bool, byKeys);
-    Harness h;
-    Rnd expected = programRnd();
-    auto *game = Windows::show<Form1>();
-    auto *b = Windows::show<Broucek>();
-    // Before the first kill nothing runs, and a click beside the beetle is no miss.
-    Mouse::clickAt(b, QPoint(20, 60));
-    h.advance(10 * 60 * 1000);
-    for (int k = 1; k <= kills; ++k) {
-        h.advance(k == kills ? lastGap : 1000); // each kill restarts the countdown
-        kill(b, byKeys);
-        QCOMPARE(b->Label1->Caption(), QString::number(k));
-        QCOMPARE(b->Image1->Left(), expected.nextBelow(4460));
-        QCOMPARE(b->Timer2->Interval(), 1601 - k);
+    void generatorRepeatsThePlatformsSequence() {
+        // Unseeded, the platform's generator starts at 0.7055475: the beetle's first jump in a fresh
+        // program is to 3146.
+        QCOMPARE(Rnd().nextBelow(4460), 3146);
+        // Over its whole period the scaled value reaches the right end and never 4460.
+        Rnd all;
+        int hi = -1;
+        for (int i = 0; i < (1 << 24); ++i)
+            hi = std::max(hi, all.nextBelow(4460));
+        QCOMPARE(hi, 4459);
     }
-    if (limit) {
-        h.advance(limit - 1);
-        QVERIFY(resultBoxes().isEmpty());
-        h.advance(1);
+    void oneResultMessage_data() {
+        QTest::addColumn<int>("kills");
+        QTest::addColumn<int>("lastGap"); // before the last kill
+        QTest::addColumn<int>("limit");   // from the last kill to the loss; none when won
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<bool>("byKeys"); // the sight moved by the arrow keys, Space squashes, Enter says OK
+        const QString lost = "Jsi mrtev, nestihl jsi broucka zabit";
+        QTest::newRow("lost after the first kill") << 1 << 0 << 1600 << lost << false;
+        QTest::newRow("lost after the 99th kill") << 99 << 1000 << 1502 << lost << false;
+        QTest::newRow("won with a millisecond left") << 100 << 1501 << 0 << QString("Vyhrál jsi") << false;
+        QTest::newRow("lost by keys") << 1 << 0 << 1600 << lost << true;
+        QTest::newRow("won by keys") << 100 << 1501 << 0 << QString("Vyhrál jsi") << true;
     }
-    QCOMPARE(resultBoxes().size(), 1);
-    QMessageBox *box = resultBoxes().first();
-    QCOMPARE(box->text(), result);
+    void oneResultMessage() {
+        QFETCH(int, kills);
+        QFETCH(int, lastGap);
+        QFETCH(int, limit);
+        QFETCH(QString, result);
+        QFETCH(bool, byKeys);
+        Harness h;
+        Rnd expected = programRnd();
+        auto *game = Windows::show<Form1>();
+        auto *b = Windows::show<Broucek>();
+        // Before the first kill nothing runs, and a click beside the beetle is no miss.
+        Mouse::clickAt(b, QPoint(20, 60));
+        h.advance(10 * 60 * 1000);
+        for (int k = 1; k <= kills; ++k) {
+            h.advance(k == kills ? lastGap : 1000); // each kill restarts the countdown
+            kill(b, byKeys);
+            QCOMPARE(b->Label1->Caption(), QString::number(k));
+            QCOMPARE(b->Image1->Left(), expected.nextBelow(4460));
+            QCOMPARE(b->Timer2->Interval(), 1601 - k);
+        }
+        if (limit) {
+            h.advance(limit - 1);
+            QVERIFY(resultBoxes().isEmpty());
+            h.advance(1);
+        }
+        QCOMPARE(resultBoxes().size(), 1);
+        QMessageBox *box = resultBoxes().first();
+        QCOMPARE(box->text(), result);
 
-    // While it waits, time passes and the player clicks where the beetle sits: nothing more follows,
-    // and the game window beneath still answers the mouse.
-    h.advance(60000);
-    Mouse::click(b->Image1);
-    QCOMPARE(resultBoxes(), QList<QMessageBox *>{box});
-    QCOMPARE(b->Label1->Caption(), QString::number(kills));
-    Mouse::click(game->Command2);
-    QVERIFY(!game->inventory->Frame2->isHidden());
+        // While it waits, time passes and the player clicks where the beetle sits: nothing more follows,
+        // and the game window beneath still answers the mouse.
+        h.advance(60000);
+        Mouse::click(b->Image1);
+        QCOMPARE(resultBoxes(), QList<QMessageBox *>{box});
+        QCOMPARE(b->Label1->Caption(), QString::number(kills));
+        Mouse::click(game->Command2);
+        QVERIFY(!game->inventory->Frame2->isHidden());
 
-    if (byKeys)
-        QTest::keyClick(box, Qt::Key_Return);
-    else
-        Mouse::click(box->button(QMessageBox::Ok));
-    Harness::settle();
-    QVERIFY(!Windows::find<Broucek>());
-    QCOMPARE(game->MMControl1->Command(), QString("Play"));
-    // A new game starts afresh, but the generator runs on.
-    b = Windows::show<Broucek>();
-    QCOMPARE(b->Label1->Caption(), QString("0"));
-    kill(b);
-    QCOMPARE(b->Image1->Left(), expected.nextBelow(4460));
-    QCOMPARE(b->Timer2->Interval(), 1600);
-}
-
-void TestBroucek::closeBoxEndsSilently_data() {
-    QTest::addColumn<bool>("gameLoaded");
-    QTest::newRow("mid-game") << true;
-    QTest::newRow("game window gone") << false;
-}
-
-void TestBroucek::closeBoxEndsSilently() {
-    QFETCH(bool, gameLoaded);
-    Harness h;
-    Form1 *game = gameLoaded ? Windows::show<Form1>() : nullptr;
-    if (game) game->MMControl1->setCommand("Close"); // the notebook closes the music as it opens the game
-    auto *b = Windows::show<Broucek>();
-    for (int k = 0; k < 30; ++k)
+        if (byKeys)
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            Mouse::click(box->button(QMessageBox::Ok));
+        Harness::settle();
+        QVERIFY(!Windows::find<Broucek>());
+        QCOMPARE(game->MMControl1->Command(), QString("Play"));
+        // A new game starts afresh, but the generator runs on.
+        b = Windows::show<Broucek>();
+        QCOMPARE(b->Label1->Caption(), QString("0"));
         kill(b);
-    b->close(); // what the close box does
-    h.advance(60000);
-    QVERIFY(!Windows::find<Broucek>() && resultBoxes().isEmpty());
-    QCOMPARE(Windows::find<Form1>(), game); // never brought back
-    // The music is told to play, but a closed channel does not start again.
-    if (game) QVERIFY(game->MMControl1->Command() == "Play" && !game->MMControl1->isSounding());
-}
+        QCOMPARE(b->Image1->Left(), expected.nextBelow(4460));
+        QCOMPARE(b->Timer2->Interval(), 1600);
+    }
+    void closeBoxEndsSilently_data() {
+        QTest::addColumn<bool>("gameLoaded");
+        QTest::newRow("mid-game") << true;
+        QTest::newRow("game window gone") << false;
+    }
+    void closeBoxEndsSilently() {
+        QFETCH(bool, gameLoaded);
+        Harness h;
+        Form1 *game = gameLoaded ? Windows::show<Form1>() : nullptr;
+        if (game) game->MMControl1->setCommand("Close"); // the notebook closes the music as it opens the game
+        auto *b = Windows::show<Broucek>();
+        for (int k = 0; k < 30; ++k)
+            kill(b);
+        b->close(); // what the close box does
+        h.advance(60000);
+        QVERIFY(!Windows::find<Broucek>() && resultBoxes().isEmpty());
+        QCOMPARE(Windows::find<Form1>(), game); // never brought back
+        // The music is told to play, but a closed channel does not start again.
+        if (game) QVERIFY(game->MMControl1->Command() == "Play" && !game->MMControl1->isSounding());
+    }
+};
 
 QTEST_MAIN(TestBroucek)
 #include "test_broucek.moc"

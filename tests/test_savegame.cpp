@@ -63,283 +63,243 @@ void writeSave(const QByteArray &bytes) {
 }
 } // namespace
 
+// A control of the talk or of the game window by its name.
+QWidget *named(const QString &name) {
+    QWidget *w = Windows::find<Form3>() ? Windows::find<Form3>()->findChild<QWidget *>(name) : nullptr;
+    return w ? w : Windows::find<Form1>()->findChild<QWidget *>(name);
+}
+
 class TestSaveGame : public QObject {
     Q_OBJECT
-  private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-    void everyPropertyOfEveryControlComesBack();
-    void everyStepOfAPlayComesBack();
-    void theMenuOffersToContinueOnlyWhileAGameWaits();
-    void oneTryChoicesLeaveNothingToContinue_data();
-    void oneTryChoicesLeaveNothingToContinue();
-    void aBadFileIsKeptAndReported_data();
-    void aBadFileIsKeptAndReported();
-    void anUnwritableFolderIsToldOnce();
-    void settingsApplyAtOnceAndAreRemembered();
-
-  private:
     Harness *h = nullptr;
     menu *m = nullptr;
+
     // Closes the game by its close box and opens it again with "Pokračovat": the two must agree.
-    void closeAndContinue();
-};
-
-void TestSaveGame::initTestCase() {
-    QStandardPaths::setTestModeEnabled(true);
-}
-
-void TestSaveGame::init() {
-    h = new Harness;
-    QFile::remove(SaveGame::path());
-    QSettings().clear();
-    SaveGame::instance().install();
-    m = Windows::show<menu>();
-}
-
-void TestSaveGame::cleanup() {
-    delete h;
-    QDir(QFileInfo(SaveGame::path()).path()).removeRecursively();
-}
-
-void TestSaveGame::closeAndContinue() {
-    Form1 *f = Windows::find<Form1>();
-    const QStringList game = dump(f);
-    Form3 *talk = Windows::find<Form3>();
-    const QStringList conversation = talk ? dump(talk) : QStringList();
-    f->close();
-    Windows::unload<Form3>();
-    h->settle();
-    QVERIFY(m->Command8->isVisible());
-    Mouse::click(m->Command8);
-    QVERIFY(!m->MMControl1->isSounding());
-    QVERIFY(Windows::find<Form1>());
-    QCOMPARE(dump(Windows::find<Form1>()), game);
-    QCOMPARE(talk ? dump(Windows::find<Form3>()) : QStringList(), conversation);
-}
-
-// Any property of any kind of control that the saved game missed would come back changed.
-void TestSaveGame::everyPropertyOfEveryControlComesBack() {
-    Form1 *f = Windows::show<Form1>();
-    for (Control *c : f->findChildren<Control *>()) {
-        c->setVisible(c->isHidden());
-        c->setEnabled(c->testAttribute(Qt::WA_Disabled));
-        c->setRect({c->Left() + 15, c->Top() - 15, c->Width() + 30, c->Height()});
-        c->setPicture(":/items/cap.svg");
-        c->Tag = "t" + c->objectName();
-        c->DragIcon = ":/items/keys.svg";
-        c->dragMode = Control::DragMode(1 - int(c->dragMode));
-        c->setMouseIcon(CursorKind::Talk);
-    }
-    for (QWidget *w : f->findChildren<QWidget *>())
-        if (qobject_cast<LabelControl *>(w) || qobject_cast<QAbstractButton *>(w) ||
-            qobject_cast<LineControl *>(w)) {
-            w->setVisible(w->isHidden());
-            w->setEnabled(false);
-        }
-    for (LabelControl *l : f->findChildren<LabelControl *>())
-        l->setCaption("7");
-    f->Command2->setPicture(":/items/keys.svg");
-    f->Timer1->setEnabled(false);
-    f->Timer3->setEnabled(true);
-    playTrack(f->MMControl1, "Hudba13.mid");
-    f->MMControl2->FileName = "police.wav";
-    // A conversation half way through.
-    f->police->Image37->setVisible(true);
-    Form3 *talk = Windows::show<Form3>();
-    talk->Frame1->setVisible(true);
-    talk->Label3->setCaption("4");
-    h->advance(36);
-    closeAndContinue();
-}
-
-// A compact play from the crash site into the police station and a talk, saved and continued at
-// every step.
-void TestSaveGame::everyStepOfAPlayComesBack() {
-    Windows::show<Form1>();
-    auto game = [] { return Windows::find<Form1>(); };
-    auto inv = [&] { return game()->inventory.get(); };
-    const std::vector<std::function<void()>> steps{
-        [&] { Mouse::click(game()->start->Image7); },
-        [&] {
-            Mouse::click(game()->start->Image9);
-            dismiss();
-        },
-        [&] {
-            Mouse::click(game()->start->Image8);
-            Mouse::click(game()->Command2);
-        },
-        [&] {
-            Mouse::drag(inv()->klicek, game()->start->Image3);
-            dismiss();
-        },
-        [&] {
-            Mouse::click(game()->start->Image3);
-            Mouse::drag(inv()->Image11, inv()->cepka);
-            dismiss();
-        },
-        [&] {
-            Mouse::drag(inv()->cepka, game()->start->Image13);
-            dismiss();
-        },
-        [&] { Mouse::click(game()->start->Image14); },
-        [&] {
-            h->advance(4000);
-            Mouse::click(game()->citymap->Image22);
-        },
-        [&] {
-            Mouse::click(game()->police->Image30);
-            Mouse::click(game()->police->Image37);
-            h->advance(36);
-        },
-        [&] {
-            Mouse::click(Windows::find<Form3>()->Command1);
-            h->advance(36);
-        },
-    };
-    for (const auto &step : steps) {
-        step();
-        QVERIFY(!Windows::find<Form2>());
-        closeAndContinue();
-        if (QTest::currentTestFailed()) return;
-    }
-    QCOMPARE(Windows::find<Form3>()->Label2->Caption(), QString("1"));
-    QCOMPARE(game()->Key->Caption(), QString("1"));
-}
-
-void TestSaveGame::theMenuOffersToContinueOnlyWhileAGameWaits() {
-    // Nothing saved: the menu as designed, four buttons in 3945 x 2985 twips.
-    QCOMPARE(m->size(), QSize(263, 199));
-    QVERIFY(m->Command8->isHidden());
-    // A new game that has only been looked at replaces nothing.
-    writeSave("kept");
-    Form1 *f = Windows::show<Form1>();
-    QVERIFY(m->Command8->isHidden());
-    Mouse::move(f->Image118);
-    h->advance(1000);
-    f->close();
-    h->settle();
-    QCOMPARE(saved(), QByteArray("kept"));
-    // Its first change does, within half a second, and the menu grows one row for "Pokračovat".
-    f = Windows::show<Form1>();
-    Mouse::click(f->Command2);
-    h->advance(499);
-    QCOMPARE(saved(), QByteArray("kept"));
-    h->advance(1);
-    QVERIFY(saved().startsWith("{"));
-    Windows::endProgram(); // "Konec"
-    h->settle();
-    m = Windows::show<menu>();
-    QCOMPARE(m->size(), QSize(263, 231));
-    QCOMPARE(m->Command8->geometry(), QRect(0, 72, 265, 33));
-    QCOMPARE(m->Command1->geometry().top(), 104);
-    QCOMPARE(m->Command8->text(), tr("Pokračovat"));
-}
-
-void TestSaveGame::oneTryChoicesLeaveNothingToContinue_data() {
-    QTest::addColumn<bool>("finale");
-    QTest::newRow("a wrong door") << false;
-    QTest::newRow("the finale") << true;
-}
-
-void TestSaveGame::oneTryChoicesLeaveNothingToContinue() {
-    QFETCH(bool, finale);
-    Form1 *f = Windows::show<Form1>();
-    Mouse::click(f->Command2);
-    SaveGame::instance().saveNow();
-    QVERIFY(!saved().isEmpty());
-    if (finale) {
-        standIn(f->finale->toend);
-        f->finale->toend->setPicture(f->finale->toend1->Picture());
-        Mouse::click(f->finale->Image107);
-        QVERIFY(Windows::find<onetwo>());
-    } else {
-        standIn(f->bar->barukol);
-        Mouse::click(f->bar->Image81);
-    }
-    QVERIFY(!QFile::exists(SaveGame::path())); // at once, before any kill could come
-    if (!finale) {
-        Mouse::click(f->Command2);
+    void closeAndContinue() {
+        Form1 *f = Windows::find<Form1>();
+        const QStringList game = dump(f);
+        Form3 *talk = Windows::find<Form3>();
+        const QStringList conversation = talk ? dump(talk) : QStringList();
         f->close();
+        Windows::unload<Form3>();
+        h->settle();
+        QVERIFY(m->Command8->isVisible());
+        Mouse::click(m->Command8);
+        QVERIFY(!m->MMControl1->isSounding());
+        QVERIFY(Windows::find<Form1>());
+        QCOMPARE(dump(Windows::find<Form1>()), game);
+        QCOMPARE(talk ? dump(Windows::find<Form3>()) : QStringList(), conversation);
     }
-    h->advance(1000);
-    QVERIFY(!QFile::exists(SaveGame::path()));
-    QVERIFY(m->Command8->isHidden());
-}
 
-void TestSaveGame::aBadFileIsKeptAndReported_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray good =
-        R"({"game": "Zur ev Edivu", "version": 1, "windows": {"Form1": {"Key": {"caption": "1"}}}})";
-    QTest::newRow("garbage") << QByteArray("\x89PNG\r\n garbage");
-    QTest::newRow("cut short") << good.left(40);
-    QTest::newRow("newer format") << QByteArray(good).replace("\"version\": 1", "\"version\": 2");
-    QTest::newRow("a control that is gone") << QByteArray(good).replace("Key", "Image999");
-    QTest::newRow("a value of the wrong kind") << QByteArray(good).replace("\"1\"", "true");
-}
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() {
+        h = new Harness;
+        QFile::remove(SaveGame::path());
+        QSettings().clear();
+        SaveGame::instance().install();
+        m = Windows::show<menu>();
+    }
+    void cleanup() {
+        delete h;
+        QDir(QFileInfo(SaveGame::path()).path()).removeRecursively();
+    }
 
-void TestSaveGame::aBadFileIsKeptAndReported() {
-    QFETCH(QByteArray, bytes);
-    writeSave(bytes);
-    m->offerContinue();
-    Mouse::click(m->Command8);
-    QVERIFY(!Windows::find<Form1>());
-    QVERIFY2(message().contains(".bad-"), qPrintable(message()));
-    const QStringList aside = QDir(QFileInfo(SaveGame::path()).path()).entryList({"save.json.bad-*"});
-    QCOMPARE(aside.size(), 1);
-    QFile kept(QFileInfo(SaveGame::path()).path() + "/" + aside.first());
-    QVERIFY(kept.open(QIODevice::ReadOnly));
-    QCOMPARE(kept.readAll(), bytes);
-    QVERIFY(m->Command8->isHidden());
-}
+    // Any property of any kind of control that the saved game missed would come back changed.
+    void everyPropertyOfEveryControlComesBack() {
+        Form1 *f = Windows::show<Form1>();
+        for (Control *c : f->findChildren<Control *>()) {
+            c->setVisible(c->isHidden());
+            c->setEnabled(c->testAttribute(Qt::WA_Disabled));
+            c->setRect({c->Left() + 15, c->Top() - 15, c->Width() + 30, c->Height()});
+            c->setPicture(":/items/cap.svg");
+            c->Tag = "t" + c->objectName();
+            c->DragIcon = ":/items/keys.svg";
+            c->dragMode = Control::DragMode(1 - int(c->dragMode));
+            c->setMouseIcon(CursorKind::Talk);
+        }
+        for (QWidget *w : f->findChildren<QWidget *>())
+            if (qobject_cast<LabelControl *>(w) || qobject_cast<QAbstractButton *>(w) ||
+                qobject_cast<LineControl *>(w)) {
+                w->setVisible(w->isHidden());
+                w->setEnabled(false);
+            }
+        for (LabelControl *l : f->findChildren<LabelControl *>())
+            l->setCaption("7");
+        f->Command2->setPicture(":/items/keys.svg");
+        f->Timer1->setEnabled(false);
+        f->Timer3->setEnabled(true);
+        playTrack(f->MMControl1, "Hudba13.mid");
+        f->MMControl2->FileName = "police.wav";
+        // A conversation half way through.
+        f->police->Image37->setVisible(true);
+        Form3 *talk = Windows::show<Form3>();
+        talk->Frame1->setVisible(true);
+        talk->Label3->setCaption("4");
+        h->advance(36);
+        closeAndContinue();
+    }
 
-void TestSaveGame::anUnwritableFolderIsToldOnce() {
-    // A file where the folder should be: nothing can be written there, not even by root.
-    const QString folder = QFileInfo(SaveGame::path()).path();
-    QDir().mkpath(QFileInfo(folder).path());
-    QFile blocker(folder);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    Form1 *f = Windows::show<Form1>();
-    Mouse::click(f->Command2);
-    h->advance(500);
-    SaveGame::instance().flush();
-    h->settle();
-    QVERIFY2(message().contains("nejde uložit"), qPrintable(message()));
-    dismiss();
-    Mouse::click(f->inventory->Command3);
-    h->advance(500);
-    SaveGame::instance().flush();
-    h->settle();
-    QVERIFY(message().isNull());
-    QVERIFY(Windows::find<Form1>());
-    QFile::remove(folder);
-}
+    // A compact play from the crash site into the police station and a talk, saved and continued at
+    // every step: names are clicked in turn, "item>target" is a drag, "ok" reads the message, a number
+    // of milliseconds passes.
+    void everyStepOfAPlayComesBack() {
+        Windows::show<Form1>();
+        for (const char *step :
+             {"Image7", "Image9 ok", "Image8 Command2", "klicek>Image3 ok", "Image3 Image11>cepka ok",
+              "cepka>Image13 ok", "Image14", "4000 Image22", "Image30 Image37 36", "Command1 36"}) {
+            for (const QString &word : QString(step).split(' ')) {
+                const QStringList drag = word.split('>');
+                if (word == "ok")
+                    dismiss();
+                else if (word.toInt())
+                    h->advance(word.toInt());
+                else if (drag.size() == 2)
+                    Mouse::drag(named(drag[0]), named(drag[1]));
+                else
+                    Mouse::click(named(word));
+            }
+            QVERIFY2(!Windows::find<Form2>(), step);
+            closeAndContinue();
+            if (QTest::currentTestFailed()) return;
+        }
+        QCOMPARE(Windows::find<Form3>()->Label2->Caption(), QString("1"));
+        QCOMPARE(Windows::find<Form1>()->Key->Caption(), QString("1"));
+    }
 
-void TestSaveGame::settingsApplyAtOnceAndAreRemembered() {
-    installSettingsKeys();
-    Form1 *f = Windows::show<Form1>();
-    QTest::keyClick(f, Qt::Key_F2);
-    settings *s = Windows::find<settings>();
-    QVERIFY(s);
-    writeToneWav("savegame_tone.wav", 44100);
-    playTrack(f->MMControl1, "savegame_tone.wav");
-    playTrack(f->MMControl2, "savegame_tone.wav");
-    const float both = renderPeak(50);
-    s->music->setValue(0);
-    QCOMPARE(QSettings().value("music").toInt(), 0);
-    const float effectsAlone = renderPeak(50);
-    QVERIFY(effectsAlone > 0.1f && effectsAlone < both - 0.05f);
-    QTest::keyClick(f, Qt::Key_M);
-    QVERIFY(s->mute->isChecked());
-    QCOMPARE(renderPeak(50), 0.0f);
-    QCOMPARE(Preferences::load().mute, true);
-    s->music->setValue(100);
-    s->mute->setChecked(false);
-    QVERIFY(renderPeak(50) > effectsAlone + 0.05f);
-    QFile::remove("savegame_tone.wav");
-}
+    void theMenuOffersToContinueOnlyWhileAGameWaits() {
+        // Nothing saved: the menu as designed, four buttons in 3945 x 2985 twips.
+        QCOMPARE(m->size(), QSize(263, 199));
+        QVERIFY(m->Command8->isHidden());
+        // A new game that has only been looked at replaces nothing.
+        writeSave("kept");
+        Form1 *f = Windows::show<Form1>();
+        QVERIFY(m->Command8->isHidden());
+        Mouse::move(f->Image118);
+        h->advance(1000);
+        f->close();
+        h->settle();
+        QCOMPARE(saved(), QByteArray("kept"));
+        // Its first change does, within half a second, and the menu grows one row for "Pokračovat".
+        f = Windows::show<Form1>();
+        Mouse::click(f->Command2);
+        h->advance(499);
+        QCOMPARE(saved(), QByteArray("kept"));
+        h->advance(1);
+        QVERIFY(saved().startsWith("{"));
+        Windows::endProgram(); // "Konec"
+        h->settle();
+        m = Windows::show<menu>();
+        QCOMPARE(m->size(), QSize(263, 231));
+        QCOMPARE(m->Command8->geometry(), QRect(0, 72, 265, 33));
+        QCOMPARE(m->Command1->geometry().top(), 104);
+        QCOMPARE(m->Command8->text(), tr("Pokračovat"));
+    }
+
+    void oneTryChoicesLeaveNothingToContinue_data() {
+        QTest::addColumn<bool>("finale");
+        QTest::newRow("a wrong door") << false;
+        QTest::newRow("the finale") << true;
+    }
+
+    void oneTryChoicesLeaveNothingToContinue() {
+        QFETCH(bool, finale);
+        Form1 *f = Windows::show<Form1>();
+        Mouse::click(f->Command2);
+        SaveGame::instance().saveNow();
+        QVERIFY(!saved().isEmpty());
+        if (finale) {
+            standIn(f->finale->toend);
+            f->finale->toend->setPicture(f->finale->toend1->Picture());
+            Mouse::click(f->finale->Image107);
+            QVERIFY(Windows::find<onetwo>());
+        } else {
+            standIn(f->bar->barukol);
+            Mouse::click(f->bar->Image81);
+        }
+        QVERIFY(!QFile::exists(SaveGame::path())); // at once, before any kill could come
+        if (!finale) {
+            Mouse::click(f->Command2);
+            f->close();
+        }
+        h->advance(1000);
+        QVERIFY(!QFile::exists(SaveGame::path()));
+        QVERIFY(m->Command8->isHidden());
+    }
+
+    void aBadFileIsKeptAndReported_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good =
+            R"({"game": "Zur ev Edivu", "version": 1, "windows": {"Form1": {"Key": {"caption": "1"}}}})";
+        QTest::newRow("garbage") << QByteArray("\x89PNG\r\n garbage");
+        QTest::newRow("cut short") << good.left(40);
+        QTest::newRow("newer format") << QByteArray(good).replace("\"version\": 1", "\"version\": 2");
+        QTest::newRow("a control that is gone") << QByteArray(good).replace("Key", "Image999");
+        QTest::newRow("a value of the wrong kind") << QByteArray(good).replace("\"1\"", "true");
+    }
+
+    void aBadFileIsKeptAndReported() {
+        QFETCH(QByteArray, bytes);
+        writeSave(bytes);
+        m->offerContinue();
+        Mouse::click(m->Command8);
+        QVERIFY(!Windows::find<Form1>());
+        QVERIFY2(message().contains(".bad-"), qPrintable(message()));
+        const QStringList aside = QDir(QFileInfo(SaveGame::path()).path()).entryList({"save.json.bad-*"});
+        QCOMPARE(aside.size(), 1);
+        QFile kept(QFileInfo(SaveGame::path()).path() + "/" + aside.first());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), bytes);
+        QVERIFY(m->Command8->isHidden());
+    }
+
+    void anUnwritableFolderIsToldOnce() {
+        // A file where the folder should be: nothing can be written there, not even by root.
+        const QString folder = QFileInfo(SaveGame::path()).path();
+        QDir().mkpath(QFileInfo(folder).path());
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        Form1 *f = Windows::show<Form1>();
+        Mouse::click(f->Command2);
+        h->advance(500);
+        SaveGame::instance().flush();
+        h->settle();
+        QVERIFY2(message().contains("nejde uložit"), qPrintable(message()));
+        dismiss();
+        Mouse::click(f->inventory->Command3);
+        h->advance(500);
+        SaveGame::instance().flush();
+        h->settle();
+        QVERIFY(message().isNull());
+        QVERIFY(Windows::find<Form1>());
+        QFile::remove(folder);
+    }
+
+    void settingsApplyAtOnceAndAreRemembered() {
+        installSettingsKeys();
+        Form1 *f = Windows::show<Form1>();
+        QTest::keyClick(f, Qt::Key_F2);
+        settings *s = Windows::find<settings>();
+        QVERIFY(s);
+        writeToneWav("savegame_tone.wav", 44100);
+        playTrack(f->MMControl1, "savegame_tone.wav");
+        playTrack(f->MMControl2, "savegame_tone.wav");
+        const float both = renderPeak(50);
+        s->music->setValue(0);
+        QCOMPARE(QSettings().value("music").toInt(), 0);
+        const float effectsAlone = renderPeak(50);
+        QVERIFY(effectsAlone > 0.1f && effectsAlone < both - 0.05f);
+        QTest::keyClick(f, Qt::Key_M);
+        QVERIFY(s->mute->isChecked());
+        QCOMPARE(renderPeak(50), 0.0f);
+        QCOMPARE(Preferences::load().mute, true);
+        s->music->setValue(100);
+        s->mute->setChecked(false);
+        QVERIFY(renderPeak(50) > effectsAlone + 0.05f);
+        QFile::remove("savegame_tone.wav");
+    }
+};
 
 QTEST_MAIN(TestSaveGame)
 #include "test_savegame.moc"
