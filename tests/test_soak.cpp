@@ -13,28 +13,11 @@
 
 namespace {
 // The states each item may be in; anything else means the inventory was corrupted.
-const QHash<QString, QStringList> kTags = {
-    {"klicek", {"Key"}},
-    {"Image11", {"drevo", "drivko", "Ohen"}},
-    {"cepka", {"", "karta"}},
-    {"banan", {"jidlo1"}},
-    {"Odmerka", {"Odmerka", "Odmerka2"}},
-    {"Pavoukva", {"a"}},
-    {"Houbava", {"Voda"}},
-    {"Zapalkava", {"fire"}},
-    {"c", {"c"}},
-    {"notebook", {"notebook"}},
-    {"dopis", {"", "a"}},
-    {"spona", {"sponka"}},
-    {"klic", {"klic"}},
-    {"disk", {"game"}},
-    {"musle", {"musle", "vorna"}},
-    {"vorna", {"vorna"}},
-    {"dynam", {"dynam", "dynam1"}},
-    {"benzin", {"benzin"}},
-    {"dynambum", {""}},
-};
-
+const QString kTags =
+    " klicek=Key Image11=drevo|drivko|Ohen cepka=|karta banan=jidlo1 Odmerka=Odmerka|Odmerka2 "
+    "Pavoukva=a Houbava=Voda Zapalkava=fire c=c notebook=notebook dopis=|a spona=sponka "
+    "klic=klic disk=game musle=musle|vorna vorna=vorna dynam=dynam|dynam1 benzin=benzin "
+    "dynambum=";
 } // namespace
 
 class TestSoak : public QObject {
@@ -66,7 +49,9 @@ QString TestSoak::brokenInvariant() const {
     }
     if (auto *form = Windows::find<Form1>())
         for (Control *item : form->inventory->items())
-            if (!kTags.value(item->objectName()).contains(item->Tag))
+            if (const QString key = " " + item->objectName() + "=";
+                !kTags.contains(key) ||
+                !kTags.section(key, 1).section(' ', 0, 0).split('|').contains(item->Tag))
                 return QString("%1 has tag '%2'").arg(item->objectName(), item->Tag);
     return {};
 }
