@@ -68,16 +68,14 @@ void TestBadMedia::brokenFilesAreSilentAndTheGameGoesOn() {
         if (kind == "missing") continue;
         if (kind == "truncated") data = original(n).left(original(n).size() / 3);
         if (kind == "random") {
-            data.resize(5000 + rng.bounded(20000));
-            for (char &c : data)
-                c = char(rng.bounded(256));
+            data.resize(4 * (1250 + rng.bounded(5000)));
+            rng.fillRange(reinterpret_cast<quint32 *>(data.data()), data.size() / 4);
             if (midi) data.replace(0, 4, "MThd"); // random, yet past the first check
         }
         if (kind == "otherkind") data = original(midi ? "police.wav" : "Hudba7.mid");
         if (kind == "hugeheader") data = midi ? hugeMidi() : hugeWav();
         QFile f(dir.filePath(n));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(data) == data.size());
     }
     QDir::setCurrent(dir.path());
     {
@@ -105,9 +103,8 @@ QString startedGameSays(const QString &folder, const QStringList &environment) {
     QTemporaryDir runtime;
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("BADMEDIA_CHILD", "1");
-    env.insert("XDG_RUNTIME_DIR", runtime.path());
-    for (const QString &pair : environment)
+    for (const QString &pair :
+         environment + QStringList{"BADMEDIA_CHILD=1", "XDG_RUNTIME_DIR=" + runtime.path()})
         env.insert(pair.section('=', 0, 0), pair.section('=', 1));
     child.setProcessEnvironment(env);
     child.setWorkingDirectory(folder);

@@ -36,10 +36,10 @@ QString TestSoak::brokenInvariant() const {
         if (types.contains(w->objectName())) return QString("two %1 windows").arg(w->objectName());
         types.insert(w->objectName());
         if (w->objectName() == "Form3" || w->objectName() == "Form4") {
-            bool canGoOn = false;
-            for (QAbstractButton *b : w->findChildren<QAbstractButton *>())
-                canGoOn = canGoOn || (b->isVisible() && b->isEnabled());
-            if (!canGoOn) return QString("%1 has no button left to press").arg(w->objectName());
+            const auto buttons = w->findChildren<QAbstractButton *>();
+            if (std::none_of(buttons.begin(), buttons.end(),
+                             [](auto *b) { return b->isVisible() && b->isEnabled(); }))
+                return QString("%1 has no button left to press").arg(w->objectName());
         }
     }
     for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -57,10 +57,8 @@ QString TestSoak::brokenInvariant() const {
 }
 
 void TestSoak::randomInputNeverBreaksTheGame() {
-    const quint32 seed =
-        qEnvironmentVariableIsSet("SOAK_SEED") ? qEnvironmentVariableIntValue("SOAK_SEED") : 20261206;
-    const int events =
-        qEnvironmentVariableIsSet("SOAK_EVENTS") ? qEnvironmentVariableIntValue("SOAK_EVENTS") : 20000;
+    const quint32 seed = qEnvironmentVariable("SOAK_SEED", "20261206").toUInt();
+    const int events = qEnvironmentVariable("SOAK_EVENTS", "20000").toInt();
     RandomPlayer player(seed);
     Harness h;
     int games = 0;
@@ -71,10 +69,7 @@ void TestSoak::randomInputNeverBreaksTheGame() {
             Windows::reset();
             Harness::settle();
             ++games;
-            if (player.rng.bounded(2))
-                Windows::show<Form1>();
-            else
-                startGame();
+            player.rng.bounded(2) ? (void)Windows::show<Form1>() : startGame();
         }
         // A quarter of the events let time pass: mostly a moment, now and then some seconds.
         const QString input = player.rng.bounded(4)
