@@ -60,8 +60,7 @@ void TestEffects::limiterKeepsLoudMixesWholeAndQuietOnesUntouched() {
     const int a = engine.createChannel(), b = engine.createChannel(), half = AudioEngine::kRate / 2;
     // Just under the ceiling together: the mix is exactly the sum.
     QVERIFY(engine.open(a, dir.filePath("long.wav")) && engine.open(b, dir.filePath("soft.wav")));
-    engine.play(a);
-    engine.play(b);
+    engine.play(a), engine.play(b);
     auto got = gainRange(0.5, [](int i) { return tone(0.5, i) + tone(0.35, i); });
     QVERIFY(got[0] == 1.0 && got[1] == 1.0);
     // Far over it: turned down to the ceiling, -1 dBFS, and after the first moment by one steady gain,

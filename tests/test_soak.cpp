@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <set>
 
 namespace {
 // The states each item may be in; anything else means the inventory was corrupted.
@@ -30,11 +31,10 @@ class TestSoak : public QObject {
 };
 
 QString TestSoak::brokenInvariant() const {
-    QSet<QString> types;
+    std::set<QString> types;
     for (GameWindow *w : Windows::open()) {
         if (w->isHidden()) return QString("%1 is loaded but cannot be seen or closed").arg(w->objectName());
-        if (types.contains(w->objectName())) return QString("two %1 windows").arg(w->objectName());
-        types.insert(w->objectName());
+        if (!types.insert(w->objectName()).second) return QString("two %1 windows").arg(w->objectName());
         if (w->objectName() == "Form3" || w->objectName() == "Form4") {
             const auto buttons = w->findChildren<QAbstractButton *>();
             if (std::none_of(buttons.begin(), buttons.end(),
@@ -42,11 +42,9 @@ QString TestSoak::brokenInvariant() const {
                 return QString("%1 has no button left to press").arg(w->objectName());
         }
     }
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        auto *gw = qobject_cast<GameWindow *>(w);
-        if (gw && gw->isVisible() && !Windows::isLoaded(gw))
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *gw = qobject_cast<GameWindow *>(w); gw && gw->isVisible() && !Windows::isLoaded(gw))
             return QString("%1 shown but not loaded").arg(gw->objectName());
-    }
     if (auto *form = Windows::find<Form1>())
         for (Control *item : form->inventory->items())
             if (const QString key = " " + item->objectName() + "=";
