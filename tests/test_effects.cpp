@@ -13,15 +13,13 @@
 class TestEffects : public QObject {
     Q_OBJECT
   private slots:
-    void init() { h = new Harness; }
-    void cleanup() { delete h; }
     void limiterKeepsLoudMixesWholeAndQuietOnesUntouched();
     void musicBeyondTheGamesOwnStillFindsItsInstruments();
     void trackChangesAreClickFree();
     void soundFontIsTheBestInstalled();
 
   private:
-    Harness *h = nullptr;
+    Harness h;
     QTemporaryDir dir;
 };
 
@@ -29,9 +27,9 @@ namespace {
 using Samples = std::vector<float>; // stereo, interleaved
 
 // A sample of writeToneWav's tone as the engine reads it back.
-float tone(double amplitude, int i) {
+const auto tone = [](double amplitude, int i) {
     return float(qint16(amplitude * 32767 * std::sin(i * 0.1))) / 32768.0f;
-}
+};
 
 // Renders the next seconds of the mix, whose channels add up to expected(i) at frame i of it: the
 // lowest and highest gain the mix got, and its peak.

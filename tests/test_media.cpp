@@ -21,9 +21,7 @@ namespace {
 const char *const kPieces[] = {"hudba8.mid",  "Hudba7.mid",  "Hudba13.mid",
                                "Hudba10.mid", "Hudba15.mid", "Hudba2.mid"};
 
-double dB(double amplitude) {
-    return 20 * std::log10(std::max(amplitude, 1e-9));
-}
+const auto dB = [](double amplitude) { return 20 * std::log10(std::max(amplitude, 1e-9)); };
 
 // A file as the engine plays it until the channel falls silent by itself, kept as 10 ms chunks.
 struct Rendered {
@@ -162,8 +160,6 @@ std::set<int> chordKeys(const QByteArray &symbol) {
 class TestMedia : public QObject {
     Q_OBJECT
   private slots:
-    void init() { h = new Harness; }
-    void cleanup() { delete h; }
     void everyFileSoundsRight_data();
     void everyFileSoundsRight();
     void sirenPassesBy();
@@ -172,7 +168,7 @@ class TestMedia : public QObject {
     void barLoopRestartsSampleExact();
 
   private:
-    Harness *h = nullptr;
+    Harness h;
 };
 
 void TestMedia::everyFileSoundsRight_data() {
