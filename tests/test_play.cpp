@@ -45,7 +45,8 @@ QStringList state(Form1 *f) {
         if (w->objectName() != "Form2") out << w->objectName();
     for (Control *c : f->findChildren<Control *>())
         out << QStringList{c->objectName(), c->Tag, c->Picture(), c->DragIcon}.join(' ') +
-                   QString(" %1%2").arg(c->isHidden()).arg(c->isEnabled());
+                   QString::asprintf(" %d%d%d%d", c->isHidden(), c->isEnabled(), int(c->dragMode),
+                                     int(c->MouseIcon()));
     for (LabelControl *l : f->findChildren<LabelControl *>())
         if (l != f->Label1) out << l->objectName() + " " + l->Caption();
     return out;
