@@ -9,7 +9,6 @@
 #include "scenes/broucek.h"
 #include "shell/form2.h"
 
-#include <QAction>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -20,13 +19,6 @@ namespace {
 bool hasCzechLetters(const QString &text) {
     static const QRegularExpression czech(QString::fromUtf8("[áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ]"));
     return text.contains(czech);
-}
-
-QSet<QString> statusTexts(bool english) {
-    QSet<QString> out;
-    for (const TsEntry &e : committedTs())
-        if (e.context == "Status") out.insert(english ? e.translation : e.source);
-    return out;
 }
 } // namespace
 
@@ -80,16 +72,11 @@ class TestLanguage : public QObject {
             if (shown != e.translation) faults << where + " is shown as: " + shown;
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
-        installLanguage("cs");
-        QCOMPARE(QCoreApplication::translate(qPrintable(entries[0].context),
-                                             entries[0].source.toUtf8().constData()),
-                 entries[0].source);
     }
     // The file lists exactly the texts the code marks: a new or changed Czech text in the code that is
     // not in the file yet (or one the code no longer has) fails here.
     void translationFileIsInStepWithTheCode() {
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         const QString fresh = dir.filePath("fresh.ts");
         QProcess lupdate;
         lupdate.setWorkingDirectory(ZUR_SOURCE_DIR);
@@ -145,7 +132,9 @@ class TestLanguage : public QObject {
         for (bool english : {false, true}) {
             installLanguage(english ? "en" : "cs");
             Form1 *form = Windows::show<Form1>();
-            const QSet<QString> allowed = statusTexts(english);
+            QSet<QString> allowed; // the Czech original in Czech, its translation in English
+            for (const TsEntry &e : committedTs())
+                if (e.context == "Status") allowed.insert(english ? e.translation : e.source);
             QStringList strays;
             int hovers = 0;
             for (Control *c : form->findChildren<Control *>()) {
