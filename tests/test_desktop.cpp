@@ -12,19 +12,11 @@
 #include "shell/dopisek.h"
 #include "shell/form2.h"
 #include "world/bar.h"
-#include "world/start.h"
 #include "world/villa.h"
 
 #include <QProcess>
 
 namespace {
-// A double-click of the real mouse: press, release, and a second press Qt turns into a double-click.
-void doubleClick(const QWidget *w) {
-    QWidget *window = const_cast<QWidget *>(w->window());
-    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, Mouse::centreOf(w));
-    Harness::settle();
-}
-
 // Puts window so that it covers the centre of target (a control of the game window) but not the
 // point keep, as a player may leave a dialog lying on the game.
 void layOver(QWidget *window, const QWidget *target, QPoint keep = {}) {
@@ -40,180 +32,131 @@ void layOver(QWidget *window, const QWidget *target, QPoint keep = {}) {
 class TestDesktop : public QObject {
     Q_OBJECT
   private slots:
-    void scaleForTheScreen_data();
-    void scaleForTheScreen();
-    void windowSystem_data();
-    void windowSystem();
-    void badOptionsStopWithStatusTwo_data();
-    void badOptionsStopWithStatusTwo();
-    void doubleClickOnTheStairsStopsInTheCorridor();
-    void doubleClickOnTheKeyCabinetShowsWhatWasFound();
-    void quickPressesOfDaleCountTwice();
-    void dropOnTheMessageDialogReachesNoHotspot();
-    void dropOnTheLetterCombinesNothing();
+    void scaleForTheScreen_data() {
+        QTest::addColumn<QSizeF>("available"); // in the desktop's logical pixels
+        QTest::addColumn<qreal>("factor");
+        QTest::newRow("2560 x 1440") << QSizeF(2560, 1400) << 2.0;
+        QTest::newRow("1920 x 1080") << QSizeF(1920, 1040) << 1.5;
+        QTest::newRow("1920 x 1200") << QSizeF(1920, 1160) << 1.75;
+        QTest::newRow("1440 x 900") << QSizeF(1440, 860) << 1.25;
+        QTest::newRow("3200 x 1800") << QSizeF(3200, 1760) << 2.5;
+        QTest::newRow("5K") << QSizeF(5120, 2840) << 4.0;
+        QTest::newRow("1024 x 768") << QSizeF(1024, 740) << 1.0;
+        QTest::newRow("4K") << QSizeF(3840, 2120) << 3.0;
+    }
+    void scaleForTheScreen() {
+        QFETCH(QSizeF, available);
+        QFETCH(qreal, factor);
+        QCOMPARE(Scale::choose(available), factor);
+        // The player's --scale wins; a QT_SCALE_FACTOR of the user's own stands alone.
+        QCOMPARE(Scale::decide(std::nullopt, false, available), std::optional<qreal>(factor));
+        QCOMPARE(Scale::decide(1.75, true, available), std::optional<qreal>(1.75));
+        QCOMPARE(Scale::decide(std::nullopt, true, available), std::nullopt);
+    }
+    // In a Wayland session the game runs on the X server beside it, where it can place its own windows;
+    // without an X server, or where the user asks for Wayland, Qt chooses (QT_QPA_PLATFORM, DISPLAY,
+    // WAYLAND_DISPLAY, XDG_SESSION_TYPE).
+    void windowSystem() {
+        QCOMPARE(QByteArray(preferredPlatform("", ":0", "wayland-0", "wayland")), QByteArray("xcb;wayland"));
+        QCOMPARE(QByteArray(preferredPlatform("", "", "wayland-0", "wayland")), QByteArray());
+        QCOMPARE(QByteArray(preferredPlatform("wayland", ":0", "wayland-0", "wayland")), QByteArray());
+    }
+    void badOptionsStopWithStatusTwo_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("scale 9") << QStringList{"--scale", "9"};
+        QTest::newRow("unknown option") << QStringList{"--fullscreen"};
+        QTest::newRow("unknown language") << QStringList{"--lang", "de"};
+        QTest::newRow("stray argument") << QStringList{"save.game"};
+    }
+    // The real program, with no screen at all: a mistyped option is one line on stderr and status 2.
+    void badOptionsStopWithStatusTwo() {
+        QFETCH(QStringList, args);
+        QProcess game;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        game.setProcessEnvironment(env);
+        game.start(ZUR_GAME, args);
+        QVERIFY(game.waitForFinished(10000));
+        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(game.exitCode(), 2);
+        const QString err = QString::fromLocal8Bit(game.readAllStandardError());
+        QCOMPARE(err.count('\n'), 1);
+        QVERIFY(err.startsWith("zur-ev-edivu: "));
+        QVERIFY(game.readAllStandardOutput().isEmpty());
+
+        game.start(ZUR_GAME, {"--help"});
+        QVERIFY(game.waitForFinished(10000));
+        QCOMPARE(game.exitCode(), 0);
+        QVERIFY(game.readAllStandardOutput().contains("--lang"));
+    }
+    // Right after the computer's talk a double-click on the stairs enters the corridor; the second press,
+    // landing on a door beneath the pointer, does not open it: the game goes on.
+    void doubleClickOnTheStairsStopsInTheCorridor() {
+        Harness h;
+        Form1 *f = openOnMap();
+        BarArea *b = f->bar.get();
+        standIn(b->barin);
+        Mouse::click(b->Image75);
+        Windows::unload(Windows::find<Form4>()); // the computer's talk, read to its end
+        QTest::mouseDClick(f->windowHandle(), Qt::LeftButton, Qt::NoModifier, Mouse::centreOf(b->Image79));
+        Harness::settle();
+        QVERIFY(!b->barukol->isHidden());
+        // The second press landed on a door of the corridor, and the end did not come over it.
+        QWidget *underPointer = Mouse::hitAt(f, Mouse::centreOf(b->Image79));
+        QVERIFY(b->barukol->isAncestorOf(underPointer) && !b->no->isAncestorOf(underPointer));
+        QCOMPARE(message(),
+                 QString("Nezapoměň, jen jedny dvěře jsou správné a máš jen jeden pokus, jinak je end"));
+        h.advance(5000);
+        QVERIFY(!h.programEnded());
+    }
+    // Buttons are not pictures: every press of "Dále" counts, however quick.
+    void quickPressesOfDaleCountTwice() {
+        Harness h;
+        Form3 *talk = Windows::show<Form3>();
+        QTest::mouseDClick(talk->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                           Mouse::centreOf(talk->Command1));
+        QCOMPARE(talk->Label2->Caption(), QString("2"));
+    }
+    // The message dialog lies on the villa's door: the clip released on the dialog does not open the door
+    // hidden beneath it, and dragging it over the dialog writes no hover text of the door.
+    void dropOnTheMessageDialogReachesNoHotspot() {
+        Harness h;
+        Form1 *f = openOnMap();
+        VillaArea *v = f->villa.get();
+        standIn(v->vilavstup);
+        Control *clip = f->inventory->spona;
+        clip->show();
+        Mouse::click(f->Command2);
+        showMessage(QString::fromUtf8("Ne, takhle to nelze použít")); // a message left open
+        layOver(Windows::find<Form2>(), v->Image98, clip->mapTo(f, clip->rect().center()));
+        Mouse::drag(clip, v->Image98);
+        QVERIFY(v->vilain->isHidden());
+        QVERIFY(!clip->isHidden());
+        QCOMPARE(message(), QString::fromUtf8("Ne, takhle to nelze použít"));
+        QVERIFY(f->Label1->Caption() != QString::fromUtf8("Použít sponu na odemknutí dveří"));
+
+        // Once the player has put the dialog away, the same drop opens the door.
+        dismiss();
+        Mouse::drag(clip, v->Image98);
+        QVERIFY(!v->vilain->isHidden());
+    }
+    // The letter lies on the cap in the inventory: the wood released on the letter splits nothing.
+    void dropOnTheLetterCombinesNothing() {
+        Harness h;
+        Form1 *f = Windows::show<Form1>();
+        Inventory *inv = f->inventory.get();
+        inv->Image11->show();
+        inv->cepka->show();
+        Mouse::click(f->Command2);
+        showLetter();
+        layOver(Windows::find<dopisek>(), inv->cepka, inv->Image11->mapTo(f, inv->Image11->rect().center()));
+        Mouse::drag(inv->Image11, inv->cepka);
+        QCOMPARE(inv->cepka->Tag, QString());
+        QCOMPARE(inv->Image11->Tag, QString("drevo"));
+        QVERIFY(message().isNull());
+    }
 };
-
-void TestDesktop::scaleForTheScreen_data() {
-    QTest::addColumn<QSizeF>("available"); // in the desktop's logical pixels
-    QTest::addColumn<qreal>("factor");
-    QTest::newRow("2560 x 1440") << QSizeF(2560, 1400) << 2.0;
-    QTest::newRow("1920 x 1080") << QSizeF(1920, 1040) << 1.5;
-    QTest::newRow("1280 x 1024") << QSizeF(1280, 994) << 1.5;
-    QTest::newRow("1920 x 1200") << QSizeF(1920, 1160) << 1.75;
-    QTest::newRow("1440 x 900") << QSizeF(1440, 860) << 1.25;
-    QTest::newRow("3200 x 1800") << QSizeF(3200, 1760) << 2.5;
-    QTest::newRow("5K") << QSizeF(5120, 2840) << 4.0;
-    QTest::newRow("1024 x 768") << QSizeF(1024, 740) << 1.0;
-    QTest::newRow("4K") << QSizeF(3840, 2120) << 3.0;
-    QTest::newRow("2560 x 1440, desktop at 2") << QSizeF(1280, 700) << 1.0;
-    QTest::newRow("tiny") << QSizeF(640, 480) << 1.0;
-}
-
-void TestDesktop::scaleForTheScreen() {
-    QFETCH(QSizeF, available);
-    QFETCH(qreal, factor);
-    QCOMPARE(Scale::choose(available), factor);
-    // The player's --scale wins; a QT_SCALE_FACTOR of the user's own stands alone.
-    QCOMPARE(Scale::decide(std::nullopt, false, available), std::optional<qreal>(factor));
-    QCOMPARE(Scale::decide(1.75, true, available), std::optional<qreal>(1.75));
-    QCOMPARE(Scale::decide(std::nullopt, true, available), std::nullopt);
-}
-
-void TestDesktop::windowSystem_data() {
-    QTest::addColumn<QByteArrayList>("env");  // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY, XDG_SESSION_TYPE
-    QTest::addColumn<QByteArray>("platform"); // empty: Qt's own choice
-    QTest::newRow("GNOME on Wayland")
-        << QByteArrayList{"", ":0", "wayland-0", "wayland"} << QByteArray("xcb;wayland");
-    QTest::newRow("session type alone")
-        << QByteArrayList{"", ":1", "", "wayland"} << QByteArray("xcb;wayland");
-    QTest::newRow("user asks for Wayland")
-        << QByteArrayList{"wayland", ":0", "wayland-0", "wayland"} << QByteArray();
-    QTest::newRow("no X server") << QByteArrayList{"", "", "wayland-0", "wayland"} << QByteArray();
-    QTest::newRow("X session") << QByteArrayList{"", ":0", "", "x11"} << QByteArray();
-}
-
-// In a Wayland session the game runs on the X server beside it, where it can place its own windows.
-void TestDesktop::windowSystem() {
-    QFETCH(QByteArrayList, env);
-    QFETCH(QByteArray, platform);
-    QCOMPARE(QByteArray(preferredPlatform(env[0], env[1], env[2], env[3])), platform);
-}
-
-void TestDesktop::badOptionsStopWithStatusTwo_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::newRow("scale 0") << QStringList{"--scale", "0"};
-    QTest::newRow("scale x") << QStringList{"--scale", "x"};
-    QTest::newRow("scale 9") << QStringList{"--scale", "9"};
-    QTest::newRow("scale nan") << QStringList{"--scale", "nan"};
-    QTest::newRow("scale missing") << QStringList{"--scale"};
-    QTest::newRow("unknown option") << QStringList{"--fullscreen"};
-    QTest::newRow("unknown language") << QStringList{"--lang", "de"};
-    QTest::newRow("stray argument") << QStringList{"save.game"};
-}
-
-// The real program, with no screen at all: a mistyped option is one line on stderr and status 2.
-void TestDesktop::badOptionsStopWithStatusTwo() {
-    QFETCH(QStringList, args);
-    QProcess game;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("DISPLAY");
-    env.remove("QT_QPA_PLATFORM");
-    game.setProcessEnvironment(env);
-    game.start(ZUR_GAME, args);
-    QVERIFY(game.waitForFinished(10000));
-    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(game.exitCode(), 2);
-    const QString err = QString::fromLocal8Bit(game.readAllStandardError());
-    QCOMPARE(err.count('\n'), 1);
-    QVERIFY(err.startsWith("zur-ev-edivu: "));
-    QVERIFY(game.readAllStandardOutput().isEmpty());
-
-    game.start(ZUR_GAME, {"--help"});
-    QVERIFY(game.waitForFinished(10000));
-    QCOMPARE(game.exitCode(), 0);
-    const QString help = QString::fromLocal8Bit(game.readAllStandardOutput());
-    QVERIFY(help.contains("--scale") && help.contains("--lang") && help.contains("--version"));
-}
-
-// Right after the computer's talk a double-click on the stairs enters the corridor; the second press,
-// landing on a door beneath the pointer, does not open it: the game goes on.
-void TestDesktop::doubleClickOnTheStairsStopsInTheCorridor() {
-    Harness h;
-    Form1 *f = openOnMap();
-    BarArea *b = f->bar.get();
-    standIn(b->barin);
-    Mouse::click(b->Image75);
-    Windows::unload(Windows::find<Form4>()); // the computer's talk, read to its end
-    doubleClick(b->Image79);
-    QVERIFY(!b->barukol->isHidden());
-    // The second press landed on a door of the corridor, and the end did not come over it.
-    QWidget *underPointer = Mouse::hitAt(f, Mouse::centreOf(b->Image79));
-    QVERIFY(b->barukol->isAncestorOf(underPointer) && !b->no->isAncestorOf(underPointer));
-    QCOMPARE(message(),
-             QString("Nezapoměň, jen jedny dvěře jsou správné a máš jen jeden pokus, jinak je end"));
-    h.advance(5000);
-    QVERIFY(!h.programEnded());
-}
-
-// A player who double-clicks the key cabinet out of habit reads what he found in it.
-void TestDesktop::doubleClickOnTheKeyCabinetShowsWhatWasFound() {
-    Harness h;
-    Form1 *f = openOnMap();
-    Control *cabinet = f->villa->Image96;
-    standIn(qobject_cast<Control *>(cabinet->parentWidget()));
-    doubleClick(cabinet);
-    QVERIFY(!message().isEmpty());
-    QVERIFY(message() != QString("Už tam nic není - Spona, klíč a disketa ti nestačí"));
-    QVERIFY(!f->inventory->spona->isHidden());
-}
-
-// Buttons are not pictures: every press of "Dále" counts, however quick.
-void TestDesktop::quickPressesOfDaleCountTwice() {
-    Harness h;
-    Form3 *talk = Windows::show<Form3>();
-    QTest::mouseDClick(talk->windowHandle(), Qt::LeftButton, Qt::NoModifier, Mouse::centreOf(talk->Command1));
-    QCOMPARE(talk->Label2->Caption(), QString("2"));
-}
-
-// The message dialog lies on the villa's door: the clip released on the dialog does not open the door
-// hidden beneath it, and dragging it over the dialog writes no hover text of the door.
-void TestDesktop::dropOnTheMessageDialogReachesNoHotspot() {
-    Harness h;
-    Form1 *f = openOnMap();
-    VillaArea *v = f->villa.get();
-    standIn(v->vilavstup);
-    Control *clip = f->inventory->spona;
-    clip->show();
-    Mouse::click(f->Command2);
-    showMessage(QString::fromUtf8("Ne, takhle to nelze použít")); // a message left open
-    layOver(Windows::find<Form2>(), v->Image98, clip->mapTo(f, clip->rect().center()));
-    Mouse::drag(clip, v->Image98);
-    QVERIFY(v->vilain->isHidden());
-    QVERIFY(!clip->isHidden());
-    QCOMPARE(message(), QString::fromUtf8("Ne, takhle to nelze použít"));
-    QVERIFY(f->Label1->Caption() != QString::fromUtf8("Použít sponu na odemknutí dveří"));
-
-    // Once the player has put the dialog away, the same drop opens the door.
-    dismiss();
-    Mouse::drag(clip, v->Image98);
-    QVERIFY(!v->vilain->isHidden());
-}
-
-// The letter lies on the cap in the inventory: the wood released on the letter splits nothing.
-void TestDesktop::dropOnTheLetterCombinesNothing() {
-    Harness h;
-    Form1 *f = Windows::show<Form1>();
-    Inventory *inv = f->inventory.get();
-    inv->Image11->show();
-    inv->cepka->show();
-    Mouse::click(f->Command2);
-    showLetter();
-    layOver(Windows::find<dopisek>(), inv->cepka, inv->Image11->mapTo(f, inv->Image11->rect().center()));
-    Mouse::drag(inv->Image11, inv->cepka);
-    QCOMPARE(inv->cepka->Tag, QString());
-    QCOMPARE(inv->Image11->Tag, QString("drevo"));
-    QVERIFY(message().isNull());
-}
 
 QTEST_MAIN(TestDesktop)
 #include "test_desktop.moc"

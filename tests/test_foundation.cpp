@@ -15,183 +15,125 @@
 class TestFoundation : public QObject {
     Q_OBJECT
   private slots:
-    void timersFireInTimeOrder();
-    void timerStoppedOrRestartedByItsOwnTick();
-    void secondTrackReplacesTheFirst();
-    void trackEndsAndChannelFallsSilent();
-    void fileNamesMatchWithoutRegardToCase();
-    void hoverTextStaysOnBareBackground();
-    void invTwiceKeepsPanelOpenAndIcon();
-    void exitOpensMenuOnlyWithLeftButton();
-    void konecEndsWithoutUnloadHandlers();
-    void closingGameWindowClosesBothChannels();
-    void parkedContainerStaysAtOrigin();
+    void timersInVirtualTime() {
+        Harness h;
+        QObject owner;
+        QStringList log;
+        Timer a(&owner, 300, true, [&] { log << QString("a%1").arg(h.clock.now()); });
+        Timer b(&owner, 200, true, [&] { log << QString("b%1").arg(h.clock.now()); });
+        Timer off(&owner, 100, false, [&] { log << "off"; });
+        int once = 0, restarted = 0;
+        Timer *t1 = new Timer(&owner, 100, true);
+        t1->onTick = [&] { ++once, t1->setEnabled(false); };
+        Timer *t2 = new Timer(&owner, 100, true); // shortened by its own tick, as the beetle's countdown
+        t2->onTick = [&] { ++restarted, t2->setInterval(t2->Interval() - 10); };
+        Timer *t3 = new Timer(&owner, 50, true);
+        t3->onTick = [&] { delete t3; }; // a window unloaded by its own tick
+        h.advance(650);
+        QCOMPARE(log, QStringList({"b200", "a300", "b400", "a600", "b600"}));
+        QCOMPARE(once, 1);
+        // ticks at 100, 190, 270, 340, 400, 450, 490, 520, 540, 550; then the interval is 0 and it stops
+        QCOMPARE(restarted, 10);
+    }
+    // A new track replaces the one playing; a track plays once to its end, then the channel is silent.
+    void tracksPlayOneAtATimeToTheirEnd() {
+        Harness h;
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        writeToneWav(dir.filePath("long.wav"), 44100, 44100, 0.2);
+        writeToneWav(dir.filePath("short.wav"), 4410, 44100, 0.6); // 100 ms
+        QObject owner;
+        MediaChannel ch(&owner, "music");
+        playTrack(&ch, "long.wav");
+        QVERIFY(ch.isSounding());
+        playTrack(&ch, "short.wav");
+        renderPeak(20); // the first track fades out
+        const float peak = renderPeak(50);
+        QVERIFY2(peak > 0.5f && peak < 0.7f, qPrintable(QString::number(peak))); // only the new one
+        renderPeak(100);
+        QCOMPARE(ch.state(), MediaChannel::State::Open); // played once to its end, not looped
+        QCOMPARE(renderPeak(200), 0.0f);
+        ch.setCommand("Play"); // at its end: nothing more to hear
+        QCOMPARE(renderPeak(50), 0.0f);
+        ch.setCommand("Close");
+        ch.setCommand("Play"); // a closed channel stays silent, though it keeps its file name
+        QCOMPARE(ch.state(), MediaChannel::State::Closed);
+        playTrack(&ch, "missing.wav"); // a failure leaves the channel silent...
+        QCOMPARE(ch.state(), MediaChannel::State::Closed);
+        playTrack(&ch, "short.wav"); // ...and the next track plays as usual
+        QVERIFY(ch.isSounding());
+    }
+    void fileNamesMatchWithoutRegardToCase() {
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        writeToneWav(dir.filePath("hudba8.wav"), 100);
+        QVERIFY(resolveMediaFile("Hudba8.wav").endsWith("hudba8.wav"));
+        QVERIFY(resolveMediaFile("HUDBA8.WAV").endsWith("hudba8.wav"));
+        QVERIFY(resolveMediaFile("hudba9.wav").isEmpty());
+    }
+    // The game window's own controls: the hover line, INV, a scene container brought in from where it
+    // was parked, and the exit's menu.
+    void gameWindowControls() {
+        Harness h;
+        Form1 *f = Windows::show<Form1>();
+        Mouse::move(f->Image118);
+        QCOMPARE(f->Label1->Caption(), QString("Logo"));
+        Mouse::moveTo(f, QPoint(420, 440)); // the panel's bare background
+        QCOMPARE(f->Label1->Caption(), QString("Logo"));
+
+        Mouse::click(f->Command2); // INV twice keeps the panel open
+        Mouse::click(f->Command2);
+        QVERIFY(!f->inventory->Frame2->isHidden());
+        QCOMPARE(f->Command2->Picture(), f->inventory->Image111->Picture());
+        Mouse::click(f->inventory->Command3);
+        QVERIFY(f->inventory->Frame2->isHidden());
+        QCOMPARE(f->Command2->Picture(), f->inventory->Image1112->Picture());
+
+        Control *frame3 = f->start->Frame3;
+        QCOMPARE(frame3->Left(), -6360);
+        enterParkedScene(frame3);
+        frame3->setVisible(false);
+        frame3->setVisible(true);
+        QCOMPARE(frame3->pos(), QPoint(0, 0));
+
+        Mouse::press(f->end, Qt::RightButton);
+        QVERIFY(!f->mnu_menu->isVisible());
+        Mouse::press(f->end, Qt::LeftButton);
+        QVERIFY(f->mnu_menu->isVisible()); // at the press, without a click
+        // The designed two entries, and the settings beside them.
+        QStringList entries;
+        for (QAction *a : f->mnu_menu->actions())
+            entries << a->text();
+        QCOMPARE(entries, QStringList({"Hlavní Menu", "Konec", "Nastavení…"}));
+        f->mnu_menu->hide();
+    }
+    void konecEndsWithoutUnloadHandlers() {
+        Harness h;
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        writeToneWav(dir.filePath("Hudba7.mid"), 100); // not a MIDI file: the channel stays closed
+        Form1 *f = Windows::show<Form1>();
+        f->endgamehra->trigger();
+        QVERIFY(h.programEnded());
+        QVERIFY(Windows::open().empty());
+        QCOMPARE(f->MMControl2->Command(), QString()); // no unload handler sent "Close"
+        Harness::settle();
+    }
+    void closingGameWindowClosesBothChannels() {
+        Harness h;
+        QTemporaryDir dir;
+        QDir::setCurrent(dir.path());
+        writeToneWav(dir.filePath("police.wav"), 44100 * 5);
+        writeToneWav(dir.filePath("hudba7.mid"), 10);
+        Form1 *f = Windows::show<Form1>();
+        h.advance(26000);
+        QVERIFY(f->MMControl2->isSounding()); // the siren
+        f->close();
+        QVERIFY(!Windows::find<Form1>());
+        renderPeak(20); // the siren fades out
+        QCOMPARE(renderPeak(50), 0.0f);
+    }
 };
-
-void TestFoundation::timersFireInTimeOrder() {
-    Harness h;
-    QObject owner;
-    QStringList log;
-    Timer a(&owner, 300, true, [&] { log << QString("a%1").arg(h.clock.now()); });
-    Timer b(&owner, 200, true, [&] { log << QString("b%1").arg(h.clock.now()); });
-    Timer off(&owner, 100, false, [&] { log << "off"; });
-    h.advance(650);
-    QCOMPARE(log, QStringList({"b200", "a300", "b400", "a600", "b600"}));
-    QCOMPARE(h.clock.now(), 650);
-}
-
-void TestFoundation::timerStoppedOrRestartedByItsOwnTick() {
-    Harness h;
-    QObject owner;
-    int once = 0, restarted = 0;
-    Timer *t1 = new Timer(&owner, 100, true);
-    t1->onTick = [&] {
-        ++once;
-        t1->setEnabled(false);
-    };
-    Timer *t2 = new Timer(&owner, 100, true);
-    t2->onTick = [&] {
-        ++restarted;
-        t2->setInterval(t2->Interval() - 10);
-    }; // as the beetle's countdown
-    Timer *t3 = new Timer(&owner, 50, true);
-    t3->onTick = [&] { delete t3; }; // a window unloaded by its own tick
-    h.advance(1000);
-    QCOMPARE(once, 1);
-    // ticks at 100, 190, 270, 340, 400, 450, 490, 520, 540, 550; then the interval is 0 and it stops
-    QCOMPARE(restarted, 10);
-}
-
-void TestFoundation::secondTrackReplacesTheFirst() {
-    Harness h;
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    writeToneWav(dir.filePath("a.wav"), 44100, 44100, 0.2);
-    writeToneWav(dir.filePath("b.wav"), 44100, 44100, 0.6);
-    QObject owner;
-    MediaChannel ch(&owner, "music");
-    playTrack(&ch, "a.wav");
-    QVERIFY(ch.isSounding());
-    playTrack(&ch, "b.wav");
-    QCOMPARE(ch.FileName, QString("b.wav"));
-    renderPeak(20); // the first track fades out
-    const float peak = renderPeak(100);
-    QVERIFY2(peak > 0.5f && peak < 0.7f, qPrintable(QString::number(peak))); // only b, not a + b
-}
-
-void TestFoundation::trackEndsAndChannelFallsSilent() {
-    Harness h;
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    writeToneWav(dir.filePath("short.wav"), 4410); // 100 ms
-    QObject owner;
-    MediaChannel ch(&owner, "music");
-    playTrack(&ch, "short.wav");
-    QVERIFY(renderPeak(50) > 0.1f);
-    renderPeak(100);
-    QCOMPARE(ch.state(), MediaChannel::State::Open); // played once to its end, not looped
-    QCOMPARE(renderPeak(200), 0.0f);
-    ch.setCommand("Play"); // at its end: nothing more to hear
-    QCOMPARE(renderPeak(50), 0.0f);
-    ch.setCommand("Close");
-    ch.setCommand("Play"); // a closed channel stays silent, though it keeps its file name
-    QCOMPARE(ch.state(), MediaChannel::State::Closed);
-    QCOMPARE(ch.FileName, QString("short.wav"));
-    playTrack(&ch, "missing.wav"); // a failure leaves the channel silent...
-    QCOMPARE(ch.state(), MediaChannel::State::Closed);
-    playTrack(&ch, "short.wav"); // ...and the next track plays as usual
-    QVERIFY(ch.isSounding());
-}
-
-void TestFoundation::fileNamesMatchWithoutRegardToCase() {
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    writeToneWav(dir.filePath("hudba8.wav"), 100);
-    QVERIFY(resolveMediaFile("Hudba8.wav").endsWith("hudba8.wav"));
-    QVERIFY(resolveMediaFile("HUDBA8.WAV").endsWith("hudba8.wav"));
-    QVERIFY(resolveMediaFile("hudba9.wav").isEmpty());
-}
-
-void TestFoundation::hoverTextStaysOnBareBackground() {
-    Harness h;
-    Form1 *f = Windows::show<Form1>();
-    Mouse::move(f->Image118);
-    QCOMPARE(f->Label1->Caption(), QString("Logo"));
-    Mouse::moveTo(f, QPoint(420, 440)); // the panel's bare background
-    QCOMPARE(f->Label1->Caption(), QString("Logo"));
-}
-
-void TestFoundation::invTwiceKeepsPanelOpenAndIcon() {
-    Harness h;
-    Form1 *f = Windows::show<Form1>();
-    QVERIFY(f->inventory->Frame2->isHidden());
-    QCOMPARE(f->Command2->Picture(), f->inventory->Image1112->Picture());
-    Mouse::click(f->Command2);
-    QVERIFY(!f->inventory->Frame2->isHidden());
-    QCOMPARE(f->Command2->Picture(), f->inventory->Image111->Picture());
-    Mouse::click(f->Command2);
-    QVERIFY(!f->inventory->Frame2->isHidden());
-    QCOMPARE(f->Command2->Picture(), f->inventory->Image111->Picture());
-    Mouse::click(f->inventory->Command3);
-    QVERIFY(f->inventory->Frame2->isHidden());
-    QCOMPARE(f->Command2->Picture(), f->inventory->Image1112->Picture());
-}
-
-void TestFoundation::exitOpensMenuOnlyWithLeftButton() {
-    Harness h;
-    Form1 *f = Windows::show<Form1>();
-    Mouse::press(f->end, Qt::RightButton);
-    QVERIFY(!f->mnu_menu->isVisible());
-    Mouse::press(f->end, Qt::LeftButton);
-    QVERIFY(f->mnu_menu->isVisible()); // at the press, without a click
-    // The designed two entries, and the settings beside them.
-    QStringList entries;
-    for (QAction *a : f->mnu_menu->actions())
-        entries << a->text();
-    QCOMPARE(entries, QStringList({"Hlavní Menu", "Konec", "Nastavení…"}));
-    f->mnu_menu->hide();
-}
-
-void TestFoundation::konecEndsWithoutUnloadHandlers() {
-    Harness h;
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    writeToneWav(dir.filePath("Hudba7.mid"), 100); // not a MIDI file: the channel stays closed
-    Form1 *f = Windows::show<Form1>();
-    f->endgamehra->trigger();
-    QVERIFY(h.programEnded());
-    QVERIFY(Windows::open().empty());
-    QCOMPARE(f->MMControl2->Command(), QString()); // no unload handler sent "Close"
-    Harness::settle();
-}
-
-void TestFoundation::closingGameWindowClosesBothChannels() {
-    Harness h;
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
-    writeToneWav(dir.filePath("police.wav"), 44100 * 5);
-    writeToneWav(dir.filePath("hudba7.mid"), 10);
-    Form1 *f = Windows::show<Form1>();
-    h.advance(26000);
-    QVERIFY(f->MMControl2->isSounding()); // the siren
-    f->close();
-    QVERIFY(!Windows::find<Form1>());
-    renderPeak(20); // the siren fades out
-    QCOMPARE(renderPeak(50), 0.0f);
-}
-
-void TestFoundation::parkedContainerStaysAtOrigin() {
-    Harness h;
-    Form1 *f = Windows::show<Form1>();
-    Control *frame3 = f->start->Frame3;
-    QCOMPARE(frame3->Left(), -6360);
-    enterParkedScene(frame3);
-    frame3->setVisible(false);
-    frame3->setVisible(true);
-    QCOMPARE(frame3->Left(), 0);
-    QCOMPARE(frame3->Top(), 0);
-    QCOMPARE(frame3->pos(), QPoint(0, 0));
-}
 
 QTEST_MAIN(TestFoundation)
 #include "test_foundation.moc"

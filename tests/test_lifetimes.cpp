@@ -9,54 +9,36 @@
 #include "shell/form2.h"
 #include "shell/menu.h"
 
+#include <QPointer>
 #include <algorithm>
 
 class TestLifetimes : public QObject {
     Q_OBJECT
   private slots:
-    void windowsClosedInEveryOrder();
-};
-
-void TestLifetimes::windowsClosedInEveryOrder() {
-    std::vector<int> order = {0, 1, 2, 3, 4};
-    int permutations = 0;
-    do {
-        Harness h;
-        Windows::show<menu>();
-        Windows::show<Form1>();
-        Windows::show<Form3>()->Frame1->setVisible(true); // the first talk, whose end writes into the game
-        Windows::show<Broucek>();
-        showMessage("Zalogoval jses a loď nastartovala");
-        for (int which : order) {
-            GameWindow *w = nullptr;
-            switch (which) {
-            case 0:
-                w = Windows::find<Form1>();
-                break;
-            case 1:
-                w = Windows::find<Form3>();
-                break;
-            case 2:
-                w = Windows::find<Broucek>();
-                break;
-            case 3:
-                w = Windows::find<Form2>();
-                break;
-            case 4:
-                w = Windows::find<menu>();
-                break;
+    void windowsClosedInEveryOrder() {
+        std::vector<int> order = {0, 1, 2, 3, 4};
+        int permutations = 0;
+        do {
+            Harness h;
+            GameWindow *m = Windows::show<menu>(), *game = Windows::show<Form1>();
+            Form3 *talk = Windows::show<Form3>();
+            talk->Frame1->setVisible(true); // the first talk, whose end writes into the game
+            GameWindow *beetle = Windows::show<Broucek>();
+            showMessage("Zalogoval jses a loď nastartovala");
+            const QPointer<GameWindow> all[] = {game, talk, beetle, Windows::find<Form2>(), m};
+            for (int which : order) {
+                QVERIFY(all[which]);
+                all[which]->close();
+                // Whatever is left keeps running: conversation ticks, the siren, the beetle's countdown.
+                h.advance(2000);
             }
-            QVERIFY(w);
-            w->close();
-            // Whatever is left keeps running: conversation ticks, the siren, the beetle's countdown.
-            h.advance(2000);
-        }
-        QVERIFY(Windows::open().empty());
-        QVERIFY(h.programEnded());
-        ++permutations;
-    } while (std::next_permutation(order.begin(), order.end()));
-    QCOMPARE(permutations, 120);
-}
+            QVERIFY(Windows::open().empty());
+            QVERIFY(h.programEnded());
+            ++permutations;
+        } while (std::next_permutation(order.begin(), order.end()));
+        QCOMPARE(permutations, 120);
+    }
+};
 
 QTEST_MAIN(TestLifetimes)
 #include "test_lifetimes.moc"
