@@ -93,11 +93,12 @@ void settings::addRow(const char *caption, QWidget *field, const char *note) {
     field->setFont(rowFont());
     height_ += 375;
     if (note) {
-        auto *n = new LabelControl(this, QString(), {240 + kCaption, height_, kField, 255},
+        // A note may take two lines rather than shrink to a size nobody reads.
+        auto *n = new LabelControl(this, QString(), {240 + kCaption, height_, kField, 420},
                                    QCoreApplication::translate("Settings", note));
-        n->setStyle(QColor(0x8e, 0x80, 0xc4), Qt::black, designFont("MS Sans Serif", 8.25, false), false,
+        n->setStyle(QColor(0x8e, 0x80, 0xc4), Qt::black, designFont("MS Sans Serif", 8.25, false), true,
                     Qt::AlignLeft | Qt::AlignTop);
-        height_ += 255;
+        height_ += 420;
     }
     height_ += 105;
 }
