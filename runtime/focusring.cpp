@@ -11,6 +11,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 // The focus mark: a rounded outline in the gold of the game's buttons between two dark edges, so that
 // it stands out on the bright desert and the black cave alike. It is drawn in the screen's own pixels,
@@ -102,33 +103,19 @@ QAccessibleInterface *controlFactory(const QString &, QObject *object) {
 } // namespace
 
 QString cursorWords(CursorKind kind) {
-    const char *words = nullptr;
-    switch (kind) {
-    case CursorKind::Forward:
-        words = QT_TRANSLATE_NOOP("Keyboard", "Jít dopředu");
-        break;
-    case CursorKind::Back:
-        words = QT_TRANSLATE_NOOP("Keyboard", "Jít zpět");
-        break;
-    case CursorKind::Left:
-        words = QT_TRANSLATE_NOOP("Keyboard", "Jít doleva");
-        break;
-    case CursorKind::Right:
-        words = QT_TRANSLATE_NOOP("Keyboard", "Jít doprava");
-        break;
-    case CursorKind::Look:
-        words = QT_TRANSLATE_NOOP("Keyboard", "Prozkoumat");
-        break;
-    case CursorKind::Talk:
-        words = QT_TRANSLATE_NOOP("Keyboard", "Mluvit");
-        break;
-    case CursorKind::Read:
-        words = QT_TRANSLATE_NOOP("Keyboard", "Číst");
-        break;
-    default: // take or use, and the plain arrow of a control that is only there to be used
-        words = QT_TRANSLATE_NOOP("Keyboard", "Vzít nebo použít");
-        break;
-    }
+    static const std::pair<CursorKind, const char *> kWords[] = {
+        {CursorKind::Forward, QT_TRANSLATE_NOOP("Keyboard", "Jít dopředu")},
+        {CursorKind::Back, QT_TRANSLATE_NOOP("Keyboard", "Jít zpět")},
+        {CursorKind::Left, QT_TRANSLATE_NOOP("Keyboard", "Jít doleva")},
+        {CursorKind::Right, QT_TRANSLATE_NOOP("Keyboard", "Jít doprava")},
+        {CursorKind::Look, QT_TRANSLATE_NOOP("Keyboard", "Prozkoumat")},
+        {CursorKind::Talk, QT_TRANSLATE_NOOP("Keyboard", "Mluvit")},
+        {CursorKind::Read, QT_TRANSLATE_NOOP("Keyboard", "Číst")},
+    };
+    // Take or use, and the plain arrow of a control that is only there to be used.
+    const char *words = QT_TRANSLATE_NOOP("Keyboard", "Vzít nebo použít");
+    for (const auto &[k, w] : kWords)
+        if (k == kind) words = w;
     return QCoreApplication::translate("Keyboard", words);
 }
 
