@@ -25,7 +25,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QSlider>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <functional>
 
 namespace {
@@ -73,6 +73,7 @@ class TestSaveGame : public QObject {
     Q_OBJECT
     Harness *h = nullptr;
     menu *m = nullptr;
+    QTemporaryDir home;
 
     // Closes the game by its close box and opens it again with "Pokračovat": the two must agree.
     void closeAndContinue() {
@@ -92,7 +93,13 @@ class TestSaveGame : public QObject {
     }
 
   private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    // Settings and saves of this run alone: never the player's, nor another run's (one that ended
+    // half way may have left a file where the save's folder belongs).
+    void initTestCase() {
+        QVERIFY(home.isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    }
     void init() {
         h = new Harness;
         QFile::remove(SaveGame::path());

@@ -8,6 +8,8 @@ for tool in Xvfb openbox xprop; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 tmp=$(mktemp -d)
+# The game as a new player starts it: no settings or saved game left by another test.
+export XDG_CONFIG_HOME=$tmp/config XDG_DATA_HOME=$tmp/data
 wm=
 xvfb=
 trap 'kill $wm $xvfb 2>/dev/null || true; rm -rf "$tmp"' EXIT

@@ -15,6 +15,8 @@ mkdir -p "$shots"
 rm -f "$shots"/*.png
 log=$runtime/weston.log
 export XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=wayland-zur QT_LOGGING_RULES='qt.qpa.*=false'
+# The game as a new player starts it: no settings or saved game left by another test.
+export XDG_CONFIG_HOME=$runtime/config XDG_DATA_HOME=$runtime/data
 # --debug lets weston-screenshooter take pictures.
 weston --backend=headless-backend.so --use-pixman --xwayland --debug --idle-time=0 --socket=wayland-zur \
   --width=1920 --height=1080 >"$log" 2>&1 &
