@@ -6,20 +6,23 @@
 #include <SDL.h>
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <fluidsynth.h>
 #include <map>
 #include <set>
 #include <sndfile.h>
+#include <thread>
 #include <unistd.h>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
 namespace {
-AudioEngine::Output output = AudioEngine::Output::Device;
+std::atomic<AudioEngine::Output> output = AudioEngine::Output::Device;
 
 // --- MIDI files ------------------------------------------------------------------------------------
 
@@ -271,9 +274,10 @@ int viewClose(void *handle) {
 
 // The view of the system's soundfont, made with the first piece of music and widened by every
 // piece that selects more. All the MIDI files beside the game are read at once, so that one
-// synthesizer serves the whole game.
+// synthesizer serves the whole game. It outlives the engine, whose loader may still be using it
+// while the program ends.
 SoundFontView *soundFontView() {
-    static std::unique_ptr<SoundFontView> view;
+    static std::unique_ptr<SoundFontView> &view = *new std::unique_ptr<SoundFontView>;
     if (!view) {
         const QString font = findSoundFont();
         if (font.isEmpty()) return nullptr;
@@ -703,6 +707,72 @@ void Limiter::process(float *stereo, int frames) {
 
 // --- the engine ------------------------------------------------------------------------------------
 
+// Prepares sounds away from the UI thread: making a synthesizer and loading a piece's instruments
+// out of a large soundfont takes from a few to a few hundred milliseconds, decoding the bar's loop
+// a few, and a click must never wait for that. Sounds let go are freed here too, since freeing a piece hands
+// its synthesizer back to the pool the loads take theirs from. One job at a time, in the order they were
+// asked for.
+class AudioEngine::Loader {
+  public:
+    struct Job {
+        int channel = 0;
+        unsigned ticket = 0;
+        QString path; // empty: only sounds to free
+        std::vector<std::unique_ptr<AudioSource>> release;
+    };
+    explicit Loader(AudioEngine &engine) : engine_(engine), thread_([this] { run(); }) {}
+    ~Loader() {
+        {
+            std::lock_guard lock(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    void post(Job job) {
+        {
+            std::lock_guard lock(mutex_);
+            jobs_.push_back(std::move(job));
+        }
+        wake_.notify_all();
+    }
+    void wait() {
+        std::unique_lock lock(mutex_);
+        ++waiting_;
+        wake_.notify_all();
+        done_.wait(lock, [this] { return jobs_.empty() && !busy_; });
+        --waiting_;
+    }
+
+  private:
+    void run() {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            // Offline, nothing is prepared before somebody waits for it: as late as it could ever be.
+            wake_.wait(lock, [this] {
+                return stop_ || (!jobs_.empty() && (output == Output::Device || waiting_ > 0));
+            });
+            if (jobs_.empty()) return;
+            Job job = std::move(jobs_.front());
+            jobs_.pop_front();
+            busy_ = true;
+            lock.unlock();
+            job.release.clear();
+            if (!job.path.isEmpty()) engine_.install(job.channel, job.ticket, load(job.path), job.path);
+            lock.lock();
+            busy_ = false;
+            done_.notify_all();
+        }
+    }
+    AudioEngine &engine_;
+    std::mutex mutex_;
+    std::condition_variable wake_, done_;
+    std::deque<Job> jobs_;
+    bool busy_ = false, stop_ = false;
+    int waiting_ = 0;
+    std::thread thread_;
+};
+
 AudioEngine &AudioEngine::instance() {
     static AudioEngine engine;
     return engine;
@@ -712,7 +782,10 @@ void AudioEngine::setOutput(Output o) {
     output = o;
 }
 
+AudioEngine::AudioEngine() : loader_(std::make_unique<Loader>(*this)) {}
+
 AudioEngine::~AudioEngine() {
+    loader_.reset(); // lets what it is preparing finish
     if (device_) SDL_CloseAudioDevice(device_);
     channels_.clear();
     for (Synth &s : idleSynths())
@@ -740,15 +813,17 @@ int AudioEngine::createChannel() {
 }
 
 void AudioEngine::destroyChannel(int channel) {
-    std::unique_ptr<AudioSource> old;
+    Loader::Job job;
     {
         std::lock_guard lock(mutex_);
         auto it = std::find_if(channels_.begin(), channels_.end(),
                                [&](const Channel &c) { return c.id == channel; });
         if (it == channels_.end()) return;
-        old = std::move(it->source);
+        job.release.push_back(std::move(it->source));
+        job.release.push_back(std::move(it->looping));
         channels_.erase(it);
     }
+    loader_->post(std::move(job));
 }
 
 namespace {
@@ -764,7 +839,12 @@ float fadeInGain(int i) { // frame i of the fade-in, from 0 up to 1
 // A looping sound is kept where it was, in case it is played again at once (the sources to release
 // are freed by the caller, outside the lock).
 void AudioEngine::cut(Channel &c, std::vector<std::unique_ptr<AudioSource>> &release) {
-    if (!c.source) return;
+    ++c.ticket; // a piece still being prepared for the channel will not be played
+    c.loading = false;
+    if (!c.source) {
+        c.playing = false;
+        return;
+    }
     if (c.playing) {
         std::vector<float> tail(size_t(kFadeOut) * 2, 0.0f), next(size_t(kFadeOut) * 2, 0.0f);
         for (size_t i = c.tailAt * 2, k = 0; i < c.tail.size(); ++i, ++k)
@@ -789,12 +869,15 @@ void AudioEngine::cut(Channel &c, std::vector<std::unique_ptr<AudioSource>> &rel
 }
 
 bool AudioEngine::open(int channel, const QString &path) {
+    Loader::Job job;
+    job.channel = channel;
+    job.path = path;
     {
-        std::vector<std::unique_ptr<AudioSource>> release;
         std::lock_guard lock(mutex_);
         Channel *c = find(channel);
         if (!c) return false;
-        cut(*c, release);
+        cut(*c, job.release);
+        job.ticket = c->ticket;
         // The same looping sound again, close to its loop's end: it goes on without a seam.
         if (c->looping && c->path == path && c->looping->continueLoop(int(c->tailAt))) {
             c->source = std::move(c->looping);
@@ -804,34 +887,48 @@ bool AudioEngine::open(int channel, const QString &path) {
             c->faded = kFadeIn;
             return true;
         }
-        release.push_back(std::move(c->looping));
+        job.release.push_back(std::move(c->looping));
     }
-    std::unique_ptr<AudioSource> src;
+    if (!path.isEmpty()) {
+        std::lock_guard lock(mutex_);
+        if (Channel *c = find(channel); c && c->ticket == job.ticket) c->loading = true;
+    }
+    loader_->post(std::move(job));
+    return !path.isEmpty();
+}
+
+// Reads, decodes and prepares a sound file: nullptr when it cannot be played.
+std::unique_ptr<AudioSource> AudioEngine::load(const QString &path) {
     QFile f(path);
     // The game's files are a few megabytes at most; anything huge is not one of them.
-    if (path.isEmpty() || !f.open(QIODevice::ReadOnly) || f.size() > kMaxFileBytes) return false;
+    if (path.isEmpty() || !f.open(QIODevice::ReadOnly) || f.size() > kMaxFileBytes) return nullptr;
     const QByteArray data = f.readAll();
     if (path.endsWith(".mid", Qt::CaseInsensitive) || path.endsWith(".midi", Qt::CaseInsensitive))
-        src = loadMidi(data);
-    else
-        src = loadWav(data);
-    if (!src) return false;
-    std::lock_guard lock(mutex_);
-    if (Channel *c = find(channel)) {
-        c->source = std::move(src);
+        return loadMidi(data);
+    return loadWav(data);
+}
+
+// Puts a prepared sound on its channel, unless the channel has moved on since it was asked for.
+void AudioEngine::install(int channel, unsigned ticket, std::unique_ptr<AudioSource> source,
+                          const QString &path) {
+    {
+        std::lock_guard lock(mutex_);
+        Channel *c = find(channel);
+        if (!c || c->ticket != ticket) return; // the source is freed below, outside the lock
+        c->loading = false;
+        c->source = std::move(source);
         c->path = path;
-        c->playing = false;
         c->faded = 0;
-        return true;
+        if (!c->source) c->playing = false;
     }
-    return false;
+    updatePause();
 }
 
 void AudioEngine::play(int channel) {
     {
         std::lock_guard lock(mutex_);
         Channel *c = find(channel);
-        if (!c || !c->source) return;
+        if (!c || !(c->source || c->loading)) return;
         c->playing = true;
     }
     ensureDevice();
@@ -839,40 +936,51 @@ void AudioEngine::play(int channel) {
 }
 
 void AudioEngine::close(int channel) {
-    std::vector<std::unique_ptr<AudioSource>> release; // freed outside the lock
+    Loader::Job job; // what is cut off is freed on the loader's thread
     {
         std::lock_guard lock(mutex_);
-        if (Channel *c = find(channel)) cut(*c, release);
+        if (Channel *c = find(channel)) cut(*c, job.release);
     }
+    loader_->post(std::move(job));
     updatePause();
 }
 
 void AudioEngine::closeAll() {
-    std::vector<std::unique_ptr<AudioSource>> release;
+    Loader::Job job;
     {
         std::lock_guard lock(mutex_);
         for (Channel &c : channels_) {
-            cut(c, release);
-            release.push_back(std::move(c.looping));
+            cut(c, job.release);
+            job.release.push_back(std::move(c.looping));
         }
     }
+    loader_->post(std::move(job));
     updatePause();
 }
 
+// Offline, the mix and its state are those of every piece asked for so far, as if loading took no
+// time: what the tests and the benchmark hear does not depend on how busy the machine is.
+void AudioEngine::settle() const {
+    if (output == Output::Offline) loader_->wait();
+}
+
 bool AudioEngine::isPlaying(int channel) const {
+    settle();
     std::lock_guard lock(mutex_);
     const Channel *c = find(channel);
-    return c && c->source && c->playing;
+    return c && (c->source || c->loading) && c->playing;
 }
 
 bool AudioEngine::isOpen(int channel) const {
+    settle();
     std::lock_guard lock(mutex_);
     const Channel *c = find(channel);
-    return c && c->source;
+    return c && (c->source || c->loading);
 }
 
 void AudioEngine::render(float *out, int frames) {
     std::memset(out, 0, sizeof(float) * size_t(frames) * 2);
+    settle();
     std::lock_guard lock(mutex_);
     if (scratch_.size() < size_t(frames) * 2) scratch_.resize(size_t(frames) * 2);
     for (Channel &c : channels_) {
@@ -938,6 +1046,7 @@ void AudioEngine::ensureDevice() {
             want.channels = 2;
             want.samples = 1024;
             want.callback = sdlCallback;
+            std::lock_guard pause(pauseMutex_);
             device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
             if (!device_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
         }
@@ -946,12 +1055,13 @@ void AudioEngine::ensureDevice() {
 }
 
 void AudioEngine::updatePause() {
+    std::lock_guard pause(pauseMutex_);
     if (!device_) return;
     bool any = false;
     {
         std::lock_guard lock(mutex_);
         for (const Channel &c : channels_)
-            any = any || (c.playing && c.source) || c.tailAt * 2 < c.tail.size();
+            any = any || (c.playing && (c.source || c.loading)) || c.tailAt * 2 < c.tail.size();
     }
     // Nothing to play: let the device sleep instead of mixing silence.
     if (any == !paused_) return;

@@ -3,9 +3,12 @@
 // with libsndfile, or a MIDI file played by FluidSynth), and all channels are mixed into one SDL2
 // output stream. Without a device (or in tests) the mix can be pulled offline with render().
 // Every failure is silent: the channel simply has nothing to play.
+// Sounds are prepared on a thread of their own (music's instruments come from a large soundfont), so
+// opening one returns at once and it starts from its beginning as soon as it is ready.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -56,13 +59,16 @@ class AudioEngine {
 
     enum class Output { Device, Offline };
     static AudioEngine &instance();
-    // Tests switch to Offline before any sound is played: no device is opened, render() pulls the mix.
+    // Tests switch to Offline before any sound is played: no device is opened, render() pulls the mix,
+    // and render() and the questions below first wait until every piece asked for is ready.
     static void setOutput(Output output);
 
     int createChannel();
     void destroyChannel(int channel);
-    // Prepares a file on the channel (decoding a WAV, loading a MIDI file into a player); false when
-    // the file cannot be played. Whatever the channel held before is dropped.
+    // Hands a file to the loader, which prepares it for the channel (decoding a WAV, loading a MIDI
+    // file into a player); false when there is no file. Whatever the channel held before is dropped.
+    // A file that turns out to be unplayable (damaged, or music without a soundfont) leaves the
+    // channel closed.
     bool open(int channel, const QString &path);
     void play(int channel);
     void close(int channel);
@@ -78,7 +84,8 @@ class AudioEngine {
     ~AudioEngine();
 
   private:
-    AudioEngine() = default;
+    class Loader;
+    AudioEngine();
     struct Channel {
         int id;
         std::unique_ptr<AudioSource> source;
@@ -89,21 +96,28 @@ class AudioEngine {
         QString path;                         // of the source, or of the looping sound below
         std::unique_ptr<AudioSource> looping; // closed near its loop's end, in case it comes again
         float gain = 1.0f;                    // the player's volume for this channel
+        bool loading = false;                 // a piece is being prepared for it
+        unsigned ticket = 0;                  // counts opens and closes: a piece ready too late is dropped
     };
     Channel *find(int id);
     const Channel *find(int id) const;
     void ensureDevice();
     void updatePause();
     void cut(Channel &c, std::vector<std::unique_ptr<AudioSource>> &release);
+    void install(int channel, unsigned ticket, std::unique_ptr<AudioSource> source, const QString &path);
+    void settle() const;
+    static std::unique_ptr<AudioSource> load(const QString &path);
 
     mutable std::mutex mutex_;
     std::vector<Channel> channels_;
     int nextId_ = 1;
-    unsigned device_ = 0;
+    std::atomic<unsigned> device_ = 0;
     bool deviceTried_ = false;
+    std::mutex pauseMutex_; // the loader may wake the device as well
     bool paused_ = true;
     Limiter limiter_;
     std::vector<float> scratch_; // a channel with a gain of its own is mixed here first
+    std::unique_ptr<Loader> loader_;
 };
 
 // Looks a bare file name up in the working directory, without regard to letter case.

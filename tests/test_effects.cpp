@@ -95,6 +95,20 @@ void TestEffects::musicBeyondTheGamesOwnStillFindsItsInstruments() {
         engine.play(channel);
         QVERIFY2(renderPeak(400) > 0.01, qPrintable(f.fileName()));
     }
+    // A piece still being prepared when the player has already moved on is never heard: neither in
+    // place of the sound that came after it nor after "Close".
+    writeToneWav(dir.filePath("next.wav"), AudioEngine::kRate, AudioEngine::kRate, 0.3);
+    renderPeak(2000); // the limiter lets go of the drums before
+    for (const char *next : {"next.wav", ""}) {
+        engine.open(channel, dir.filePath("80.mid"));
+        engine.play(channel);
+        engine.close(channel);
+        if (*next && engine.open(channel, dir.filePath(next))) engine.play(channel);
+        renderPeak(20); // what sounded before fades out
+        const auto got = gainRange(0.4, [&](int i) { return *next ? tone(0.3, 882 + i) : 0.0f; });
+        QVERIFY(*next ? got[0] == 1.0 && got[1] == 1.0 : got[2] == 0.0);
+        QCOMPARE(engine.isOpen(channel), bool(*next));
+    }
     engine.destroyChannel(channel);
 }
 
