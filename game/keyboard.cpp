@@ -217,7 +217,12 @@ FocusRing *attachKeyboard(Form1 &form) {
             form.Label1->setCaption(FocusRing::nameOf(c));
             ring->step(true);
         } else if (c) {
+            // What a click writes on the status line (entering the cave tells what lies in it) is
+            // read out too: a player who cannot see the line would never learn it.
+            const QString before = form.Label1->Caption();
             if (c->onClick && c->isVisible() && c->isEnabled()) c->onClick();
+            if (const QString now = form.Label1->Caption(); now != before && !now.isEmpty())
+                announce(&form, now);
         } else {
             ring->putBack();
             if (w == form.end) {

@@ -108,6 +108,8 @@ class TestKeyboard : public QObject {
 
         key(Qt::Key_Return);
         QCOMPARE(ring->current(), f->start->Image9); // the new scene's first hotspot
+        QCOMPARE(accessibleName(f->findChild<QWidget *>("announcer")),
+                 QString("jsi v nějaké jeskyni, ale nic moc tu není, jen nějaká skříňka"));
         key(Qt::Key_Space);
         // The message takes the keyboard and is read as an alert; closed, the game window has it again.
         auto *dialog = Windows::find<Form2>();

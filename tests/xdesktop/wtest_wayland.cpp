@@ -34,7 +34,10 @@ QImage picture(const QString &name) {
     const QString dir = qEnvironmentVariable("WAYLAND_SHOTS");
     QProcess shooter;
     shooter.setWorkingDirectory(dir);
-    shooter.start("sh", {"-c", "weston-screenshooter >/dev/null && mv wayland-screenshot-*.png " + name});
+    // A picture a busy compositor finished too late for the last call would make the names ambiguous.
+    shooter.start("sh", {"-c", "rm -f wayland-screenshot-*.png; weston-screenshooter >/dev/null && "
+                               "mv wayland-screenshot-*.png " +
+                                   name});
     if (!shooter.waitForFinished(30000)) return {};
     return QImage(dir + '/' + name);
 }
