@@ -3,7 +3,8 @@
 // that plays it expects; the pieces ring out before they end and sit at one level, so that going from
 // place to place never jumps in loudness; the siren passes by below the music and the launch is heard
 // from its first moment; read back as MIDI, the pieces' bass fits their harmony and every instrument
-// stays in its range; and the bar's loop restarts sample-exact.
+// stays in its range, and the melody stands in front of its accompaniment; and the bar's loop restarts
+// sample-exact.
 #include "support/harness.h"
 
 #include "runtime/audioengine.h"
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numeric>
 #include <set>
 
 namespace {
@@ -25,8 +27,38 @@ const auto dB = [](double amplitude) { return 20 * std::log10(std::max(amplitude
 
 // A file as the engine plays it until the channel falls silent by itself, kept as 10 ms chunks.
 struct Rendered {
-    std::vector<double> peaks, squares;
-    double offset = 0, gap = 0, quiet = 0; // the mean of all samples, the longest quiet stretch in s
+    std::vector<double> peaks, squares, heard; // heard: squares as loud as the ear hears them (BS.1770)
+    double offset = 0, gap = 0, quiet = 0;     // the mean of all samples, the longest quiet stretch in s
+    double z[2][2][2] = {};                    // the ear's filters: channel, stage, state
+    // The ear's weighting (BS.1770 at 44.1 kHz): a shelf up above 1.5 kHz, then a high-pass at 38 Hz.
+    void add(const std::vector<float> &buf) {
+        static const double k[2][5] = {{1.53084123, -2.65097999, 1.16907908, -1.66365511, 0.71259543},
+                                       {1, -2, 1, -1.98916967, 0.98919904}};
+        double peak = 0, sum = 0, heardSum = 0;
+        for (size_t i = 0; i < buf.size(); ++i) {
+            double v = buf[i];
+            peak = std::max(peak, std::abs(v)), sum += v * v, offset += v;
+            for (int s = 0; s < 2; ++s) {
+                double *w = z[i % 2][s], y = k[s][0] * v + w[0];
+                w[0] = k[s][1] * v - k[s][3] * y + w[1], w[1] = k[s][2] * v - k[s][4] * y, v = y;
+            }
+            heardSum += v * v;
+        }
+        peaks.push_back(peak), squares.push_back(sum), heard.push_back(heardSum);
+        gap = std::max(gap, peak < 0.002 ? 0.0 : quiet), quiet = peak < 0.002 ? quiet + 0.01 : 0;
+    }
+    // The loudness (LUFS) of chunks' powers in 400 ms blocks, gated at -70 LUFS, then 10 LU under the rest.
+    static double lufs(const std::vector<double> &power) {
+        double gate = 1.17e-7, mean = 0;
+        for (int pass = 0; pass < 2; ++pass, gate = mean / 10) {
+            double sum = 0, n = 0;
+            for (size_t b = 0; b + 40 <= power.size(); b += 40)
+                if (const double p = std::accumulate(&power[b], &power[b] + 40, 0.0) / 17640; p > gate)
+                    sum += p, ++n;
+            mean = sum / std::max(n, 1.0);
+        }
+        return -0.691 + 10 * std::log10(std::max(mean, 1e-20));
+    }
     double seconds() const { return double(peaks.size()) / 100; }
     double peak(double from = 0) const {
         return *std::max_element(peaks.begin() + qsizetype(from * 100), peaks.end());
@@ -49,12 +81,7 @@ const Rendered &rendered(const QString &file) {
     std::vector<float> buf(441 * 2);
     for (int i = 0; i < 100 * 400 && ch.isSounding(); ++i) {
         AudioEngine::instance().render(buf.data(), 441);
-        double peak = 0, squares = 0;
-        for (float v : buf)
-            peak = std::max(peak, double(std::abs(v))), squares += double(v) * v, r.offset += v;
-        if (!ch.isSounding()) break;
-        r.peaks.push_back(peak), r.squares.push_back(squares);
-        r.gap = std::max(r.gap, peak < 0.002 ? 0.0 : r.quiet), r.quiet = peak < 0.002 ? r.quiet + 0.01 : 0;
+        if (ch.isSounding()) r.add(buf);
     }
     r.offset /= double(std::max<size_t>(1, r.peaks.size()) * 882);
     return done.emplace(file, r).first->second;
@@ -72,6 +99,7 @@ struct Midi {
     std::vector<std::pair<int, QByteArray>> markers;
     std::map<int, int> tempos = {{0, 500000}}; // tick -> microseconds per beat
     int programs[16] = {};
+    QByteArray tune; // the file with only its tracks marked "melody" still sounding
 };
 
 Midi readMidi(const QString &path) {
@@ -85,6 +113,7 @@ Midi readMidi(const QString &path) {
         return v;
     };
     Midi m;
+    m.tune = b;
     if (b.size() < 14) return {};
     const int tracks = qFromBigEndian<quint16>(b.constData() + 10);
     m.beatTicks = qFromBigEndian<quint16>(b.constData() + 12);
@@ -93,6 +122,7 @@ Midi readMidi(const QString &path) {
         const qsizetype end = i + 8 + qFromBigEndian<quint32>(b.constData() + i + 4);
         i += 8;
         int tick = 0, status = 0;
+        bool melody = false;
         std::map<std::pair<int, int>, int> on; // (channel, key) -> tick
         while (i < end) {
             tick += varLen(i);
@@ -102,6 +132,7 @@ Midi readMidi(const QString &path) {
                 const int len = varLen(i);
                 if (type == 0x06) m.markers.push_back({tick, b.mid(i, len)});
                 if (type == 0x51) m.tempos[tick] = byte(i) << 16 | byte(i + 1) << 8 | byte(i + 2);
+                melody = melody || (type == 0x01 && b.mid(i, len) == "melody");
                 i += len;
                 continue;
             }
@@ -112,6 +143,7 @@ Midi readMidi(const QString &path) {
             i += kind == 0xc0 || kind == 0xd0 ? 1 : 2;
             if (kind == 0x90 && velocity > 0) {
                 on[{channel, key}] = tick;
+                if (!melody) m.tune[i - 1] = 0;
             } else if (kind == 0x80 || kind == 0x90) {
                 auto it = on.find({channel, key});
                 if (it == on.end()) continue;
@@ -308,6 +340,19 @@ void TestMedia::piecesSoundLikeABand() {
     }
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(", ")));
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(", ")));
+    // The tune stands 3 to 6 dB (LU) in front of its accompaniment: the piece played with its melody
+    // alone, against the whole piece less the melody.
+    const auto source = loadMidi(m.tune);
+    QVERIFY(source);
+    Rendered alone;
+    std::vector<float> buf(882);
+    while (std::fill(buf.begin(), buf.end(), 0.f), source->mixInto(buf.data(), 441) == 441)
+        alone.add(buf);
+    std::vector<double> others = rendered(mid).heard;
+    for (size_t i = 0; i < std::min(others.size(), alone.heard.size()); ++i)
+        others[i] = std::max(0.0, others[i] - alone.heard[i]);
+    const double front = Rendered::lufs(alone.heard) - Rendered::lufs(others);
+    QVERIFY2(front >= 3 && front <= 6, qPrintable(QString("the melody %1 dB in front").arg(front)));
 }
 
 void TestMedia::barLoopRestartsSampleExact() {

@@ -123,12 +123,13 @@ void writePoliceStation(const std::string &dir) {
     // Solos, bars 36-75.
     chorus(sax, 36, kSaxSolo1, "G7", 104, ".x..x...|..x...x.|x...x...|...x.x..");
     chorus(sax, 44, kSaxSolo2, "G7 Cm7", 108, "x..x..x.|.x..x...|..x..x.x|x...x...");
-    { // The piano takes the bridge, the vibes comp softly, the sax rests.
-        melody(piano, s, 52, kPianoSolo, 108);
+    { // The piano takes the bridge and the band drops back under it: the vibes comp softly, the
+      // bass and brushes play lighter, the sax rests.
+        melody(piano, s, 52, kPianoSolo, 121);
         const auto ch = chords(s, 52, kClueChords);
-        bass(bassPart, s, ch, kWalk, 36, 90);
-        comp(vibes, s, ch, "x...x...|..x.....|x.....x.|....x...", 53, 60);
-        groove(52, 7, 86);
+        bass(bassPart, s, ch, kWalk, 36, 64);
+        comp(vibes, s, ch, "x...x...|..x.....|x.....x.|....x...", 53, 46);
+        groove(52, 7, 70);
         fill(59);
     }
     chorus(vibes, 60, kVibesSolo, "G7", 104, "...x..x.|.x...x..|...x...x|..x.x...");

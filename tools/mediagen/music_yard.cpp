@@ -13,6 +13,11 @@ namespace {
 const char *kSong = // A: harmonica
     "a4q c5q e5q | a5h g5q | f5q. e5e d5q | a4h. | b4q d5q g5q | g5h f5q | e5q. d5e c5q | b4h. |"
     "a4q c5q e5q | a5h b5q | c6q. b5e a5q | f5h. | a5q. g5e f5q | e5q d5q g#4q | a4h. | rh.";
+// The same tune when it comes back after B: running eighths, a turn, the second half an octave up.
+const char *kSongAgain =
+    "a4e b4e c5e d5e e5q | a5q. g5e e5e g5e | f5et g5et f5et e5q d5q | a4h f5e e5e | d5e b4e d5e g5e b5q |"
+    "a5e g5e f5h | e5e g5e c6q. b5e | g#5q. e5e d5e b4e | c5e e5e a5q c6q | e6q. d6e c6e b5e |"
+    "c6e d6e c6e a5e f5q | d5h a5e f5e | c6q. a5e f5e a5e | g#5e b5e e5q d5e b4e | a4e c5e e5e c5e a4q | rh.";
 const char *kSongChords = "Am | Am | Dm | Dm | G | G | C | E7 | Am | Am | Dm | Dm | F | E7 | Am | Am";
 
 const char *kMemory = // B: accordion
@@ -47,7 +52,7 @@ void writeYard(const std::string &dir) {
     Part &squeeze = s.part("Accordion chords", 2, 21, 112, 80, 50);
     Part &guitar = s.part("Nylon guitar", 3, 24, 127, 44, 40);
     Part &bassPart = s.part("Acoustic bass", 4, 32, 127, 62, 30);
-    Part &kit = s.part("Brushes", kDrumChannel, 40, 104, 64, 40);
+    Part &kit = s.part("Brushes", kDrumChannel, 40, 127, 64, 40);
     harmonica.gate = accordion.gate = 90;
     squeeze.gate = 100;
     using namespace gm;
@@ -61,13 +66,14 @@ void writeYard(const std::string &dir) {
         melody(accordion, s, 0, "rh. | rh. | rh e5q | e5q. d5e c5q", 80);
     }
     auto verse = [&](double at, bool second) {
-        melody(harmonica, s, at, kSong, second ? 108 : 104);
+        melody(harmonica, s, at, second ? kSongAgain : kSong, second ? 108 : 104);
         const auto ch = chords(s, at, kSongChords);
         bass(bassPart, s, ch, kWaltz, 33, 90);
         comp(guitar, s, ch, ".xx", 52, 70);
         if (second) {
             comp(squeeze, s, ch, "x--|x--|o--", 57, 52);
-            drums(kit, s, at, 16, {{PedalHat, ".oo"}, {kSwirl, "o.."}}, 60);
+            drums(kit, s, at, 16, {{Snare, ".Xx|.XX"}, {PedalHat, ".x."}, {kSwirl, "X.."}, {Kick, "o.."}},
+                  110);
         }
     };
     verse(4, false);
@@ -77,7 +83,8 @@ void writeYard(const std::string &dir) {
         const auto ch = chords(s, 20, kMemoryChords);
         bass(bassPart, s, ch, "R..|5..|R..|3..", 33, 94);
         comp(guitar, s, ch, ".xx|.xx|.xx|.x.", 52, 74);
-        drums(kit, s, 20, 16, {{PedalHat, ".oo"}, {kSwirl, "o..|o..|o..|x.."}, {Kick, "g.."}}, 66);
+        drums(kit, s, 20, 16, {{Snare, ".xx"}, {PedalHat, ".x."}, {kSwirl, "x..|x..|x..|X.."}, {Kick, "o.."}},
+              100);
     }
     verse(36, true);
     { // C, bars 52-67: the guitar alone with its tune, the accordion keeps the waltz.
@@ -85,7 +92,7 @@ void writeYard(const std::string &dir) {
         const auto ch = chords(s, 52, kGuitarChords);
         bass(bassPart, s, ch, "R..|5..|R..|3..", 33, 88);
         comp(squeeze, s, ch, ".xx|.xx|.xx|.x.", 57, 60);
-        drums(kit, s, 52, 16, {{PedalHat, ".o.|.oo"}, {kSwirl, "o.."}}, 56);
+        drums(kit, s, 52, 16, {{Snare, ".xx|.xo"}, {PedalHat, ".x."}, {kSwirl, "x.."}}, 100);
     }
     { // Bars 68-83: the accordion takes the tune down into D minor, the harmonica answers.
         melody(accordion, s, 68, kSong, 106, -7);
@@ -93,7 +100,8 @@ void writeYard(const std::string &dir) {
         const auto ch = chords(s, 68, kLowChords, -7);
         bass(bassPart, s, ch, kWaltz, 33, 90);
         comp(guitar, s, ch, ".xx|.x.", 52, 66);
-        drums(kit, s, 68, 16, {{PedalHat, ".oo"}, {kSwirl, "o..|x.."}, {Kick, "g..|..."}}, 62);
+        drums(kit, s, 68, 16, {{Snare, ".xx"}, {PedalHat, ".x."}, {kSwirl, "x..|X.."}, {Kick, "o..|..."}},
+              100);
     }
     { // The last A, bars 84-99: the accordion sings against the tune, the guitar picks.
         melody(harmonica, s, 84, kSong, 110);
@@ -101,7 +109,8 @@ void writeYard(const std::string &dir) {
         const auto ch = chords(s, 84, kSongChords);
         bass(bassPart, s, ch, "R..|5..|R..|R5.", 33, 92);
         arpeggio(guitar, s, ch, "123432|123453", 52, 66);
-        drums(kit, s, 84, 16, {{PedalHat, ".oo"}, {kSwirl, "o.."}, {Kick, "g..|...|g..|..g"}}, 66);
+        drums(kit, s, 84, 16,
+              {{Snare, ".Xx|.xX"}, {PedalHat, ".x."}, {kSwirl, "X.."}, {Kick, "o..|...|o..|..o"}}, 110);
     }
     { // Tag, bars 100-103: the tune gives up on the tonic and fades.
         melody(harmonica, s, 100, "d5q f5q a5q | g#5h. | a5h.~ | a5h.", 80);
@@ -111,7 +120,7 @@ void writeYard(const std::string &dir) {
         comp(squeeze, s, ch, "x--|x--|x--|x--", 57, 50);
         s.ritardando(101, 104, 80);
     }
-    s.level(-2.7);
+    s.level(-3.1);
     s.accompaniment(-3.5);
     s.write(dir);
 }

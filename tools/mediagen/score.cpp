@@ -358,6 +358,7 @@ void Song::write(const std::string &dir) const {
 
     for (const auto &p : parts_) {
         smf::Track track(p.name);
+        if (p.lead) track.text(0, "melody"); // how anyone reading the file finds the tune
         track.program(0, p.channel, p.program);
         track.control(0, p.channel, 7,
                       std::clamp(int(std::lround(p.volume * std::pow(10.0, level_ / 40))), 0, 127));

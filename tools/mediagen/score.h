@@ -48,7 +48,7 @@ struct Part {
     // The part played this many octaves away, and any note beyond the instrument's playable range
     // (lowest, highest) taken an octave in.
     int octaves = 0, lowest = 0, highest = 127;
-    bool lead = false; // carries the tune, and stands in front of the accompaniment
+    bool lead = false; // carries the tune, and stands in front of the accompaniment; marked "melody"
 };
 
 struct Chord {

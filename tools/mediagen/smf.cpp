@@ -51,6 +51,10 @@ void Track::marker(int tick, const std::string &text) {
     add(tick, Meta, textEvent(0x06, text));
 }
 
+void Track::text(int tick, const std::string &text) {
+    add(tick, Meta, textEvent(0x01, text));
+}
+
 void Track::add(int tick, Order order, std::vector<uint8_t> bytes) {
     if (tick < 0) throw std::runtime_error("MIDI event before the start");
     events_.push_back({tick, order, int(events_.size()), std::move(bytes)});

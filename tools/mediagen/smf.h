@@ -14,6 +14,7 @@ class Track {
     void tempo(int tick, double bpm);
     void timeSignature(int tick, int numerator, int denominator);
     void marker(int tick, const std::string &text);
+    void text(int tick, const std::string &text);
     void program(int tick, int channel, int program);
     void control(int tick, int channel, int controller, int value);
     void note(int tick, int duration, int channel, int key, int velocity);
