@@ -127,6 +127,8 @@ QString resolveMediaFile(const QString &bareName);
 QStringList soundFontPreference();
 // The first of them found on the system, or an empty string.
 QString findSoundFont(const QStringList &candidates = soundFontPreference());
-// Sources, exposed for tests and the fuzzers: nullptr when the data cannot be played.
+// Sources, exposed for tests and the fuzzers: nullptr when the data cannot be played. Music shares
+// its synthesizers with the loader, so they are made and freed offline only, where the loader works
+// while somebody waits for it, never beside them.
 std::unique_ptr<AudioSource> loadWav(const QByteArray &data);
 std::unique_ptr<AudioSource> loadMidi(const QByteArray &data);
