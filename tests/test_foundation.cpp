@@ -6,7 +6,6 @@
 #include "game/inventory.h"
 #include "game/scene.h"
 #include "runtime/audioengine.h"
-#include "runtime/mediachannel.h"
 #include "world/start.h"
 
 #include <QMenu>
@@ -34,34 +33,6 @@ class TestFoundation : public QObject {
         QCOMPARE(once, 1);
         // ticks at 100, 190, 270, 340, 400, 450, 490, 520, 540, 550; then the interval is 0 and it stops
         QCOMPARE(restarted, 10);
-    }
-    // A new track replaces the one playing; a track plays once to its end, then the channel is silent.
-    void tracksPlayOneAtATimeToTheirEnd() {
-        Harness h;
-        QTemporaryDir dir;
-        QDir::setCurrent(dir.path());
-        writeToneWav(dir.filePath("long.wav"), 44100, 44100, 0.2);
-        writeToneWav(dir.filePath("short.wav"), 4410, 44100, 0.6); // 100 ms
-        QObject owner;
-        MediaChannel ch(&owner, "music");
-        playTrack(&ch, "long.wav");
-        QVERIFY(ch.isSounding());
-        playTrack(&ch, "short.wav");
-        renderPeak(20); // the first track fades out
-        const float peak = renderPeak(50);
-        QVERIFY2(peak > 0.5f && peak < 0.7f, qPrintable(QString::number(peak))); // only the new one
-        renderPeak(100);
-        QCOMPARE(ch.state(), MediaChannel::State::Open); // played once to its end, not looped
-        QCOMPARE(renderPeak(200), 0.0f);
-        ch.setCommand("Play"); // at its end: nothing more to hear
-        QCOMPARE(renderPeak(50), 0.0f);
-        ch.setCommand("Close");
-        ch.setCommand("Play"); // a closed channel stays silent, though it keeps its file name
-        QCOMPARE(ch.state(), MediaChannel::State::Closed);
-        playTrack(&ch, "missing.wav"); // a failure leaves the channel silent...
-        QCOMPARE(ch.state(), MediaChannel::State::Closed);
-        playTrack(&ch, "short.wav"); // ...and the next track plays as usual
-        QVERIFY(ch.isSounding());
     }
     void fileNamesMatchWithoutRegardToCase() {
         QTemporaryDir dir;
