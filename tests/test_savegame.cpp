@@ -25,9 +25,11 @@
 #include <QStandardPaths>
 
 namespace {
-// Everything a player could tell apart in a window, read through the controls themselves.
+// Everything a player could tell apart in a window, read through the controls themselves; nothing of
+// a window that is not open.
 QStringList dump(const QWidget *window) {
     QStringList out;
+    if (!window) return out;
     for (QObject *o : window->findChildren<QObject *>()) {
         QStringList d{o->objectName()};
         if (auto *w = qobject_cast<QWidget *>(o))
@@ -73,18 +75,15 @@ class TestSaveGame : public QObject {
     // Closes the game by its close box and opens it again with "Pokračovat": the two must agree.
     void closeAndContinue() {
         Form1 *f = Windows::find<Form1>();
-        const QStringList game = dump(f);
-        Form3 *talk = Windows::find<Form3>();
-        const QStringList conversation = talk ? dump(talk) : QStringList();
+        const QStringList game = dump(f), conversation = dump(Windows::find<Form3>());
         f->close();
         Windows::unload<Form3>();
         h->settle();
         QVERIFY(m->Command8->isVisible());
         Mouse::click(m->Command8);
         QVERIFY(!m->MMControl1->isSounding());
-        QVERIFY(Windows::find<Form1>());
         QCOMPARE(dump(Windows::find<Form1>()), game);
-        QCOMPARE(talk ? dump(Windows::find<Form3>()) : QStringList(), conversation);
+        QCOMPARE(dump(Windows::find<Form3>()), conversation);
     }
 
   private slots:
