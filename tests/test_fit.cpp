@@ -130,8 +130,7 @@ class TestFit : public QObject {
     void onlyATextThatWouldBeCutIsDrawnSmaller() {
         Harness h;
         installLanguage("cs");
-        Form3 *talk = Windows::show<Form3>();
-        LabelControl *label = talk->Label5;
+        LabelControl *label = Windows::show<Form3>()->Label5;
         label->setCaption(QString::fromUtf8(
             "OK, ale pak už se mnou nemluv a rovnou mi oheň dej, až to budeš mít, "
             "můžeš si z té bedny nabrat do odměrky trochu kyseliny a tou si pak posloužit, co!"));

@@ -98,8 +98,7 @@ class TestLayout : public QObject {
             if (c->width() >= 449 && !c->children().isEmpty()) c->hide();
         top->show();
         below->show();
-        const QRect a(top->mapTo(f, QPoint(0, 0)), top->size()),
-            b(below->mapTo(f, QPoint(0, 0)), below->size());
+        const QRect a(top->mapTo(f, QPoint()), top->size()), b(below->mapTo(f, QPoint()), below->size());
         const QRect overlap = a.intersected(b);
         QVERIFY2(!overlap.isEmpty(), "they no longer overlap");
         // A point of the overlap that is neither middle: its corners and its own middle, in turn.

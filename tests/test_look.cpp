@@ -20,8 +20,7 @@ namespace {
 void openTalkingWindows() {
     showMessage(QT_TRANSLATE_NOOP("Message", "Zapálil jsi dynamit"));
     Windows::show<dopisek>();
-    Form3 *police = Windows::show<Form3>();
-    police->Label1->setCaption("Dobrý den pane policajte!");
+    Windows::show<Form3>()->Label1->setCaption("Dobrý den pane policajte!");
     Form4 *bar = Windows::show<Form4>();
     bar->Frame1->show();
     bar->Label4->setCaption("Ty jsi počítač");
