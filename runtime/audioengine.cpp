@@ -756,9 +756,11 @@ class AudioEngine::Loader {
             Job job = std::move(jobs_.front());
             jobs_.pop_front();
             busy_ = true;
+            const bool ending = stop_; // the program ends: what is left only needs freeing
             lock.unlock();
             job.release.clear();
-            if (!job.path.isEmpty()) engine_.install(job.channel, job.ticket, load(job.path), job.path);
+            if (!job.path.isEmpty() && !ending)
+                engine_.install(job.channel, job.ticket, load(job.path), job.path);
             lock.lock();
             busy_ = false;
             done_.notify_all();
@@ -885,16 +887,15 @@ bool AudioEngine::open(int channel, const QString &path) {
             c->tailAt = 0;
             c->playing = true;
             c->faded = kFadeIn;
-            return true;
+            job.path.clear(); // nothing to prepare, only what was cut off to free
+        } else {
+            job.release.push_back(std::move(c->looping));
+            c->loading = !path.isEmpty();
         }
-        job.release.push_back(std::move(c->looping));
     }
-    if (!path.isEmpty()) {
-        std::lock_guard lock(mutex_);
-        if (Channel *c = find(channel); c && c->ticket == job.ticket) c->loading = true;
-    }
+    const bool opened = !path.isEmpty();
     loader_->post(std::move(job));
-    return !path.isEmpty();
+    return opened;
 }
 
 // Reads, decodes and prepares a sound file: nullptr when it cannot be played.
