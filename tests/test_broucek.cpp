@@ -105,10 +105,7 @@ class TestBroucek : public QObject {
         Mouse::click(game->Command2);
         QVERIFY(!game->inventory->Frame2->isHidden());
 
-        if (byKeys)
-            QTest::keyClick(box, Qt::Key_Return);
-        else
-            Mouse::click(box->button(QMessageBox::Ok));
+        byKeys ? QTest::keyClick(box, Qt::Key_Return) : Mouse::click(box->button(QMessageBox::Ok));
         Harness::settle();
         QVERIFY(!Windows::find<Broucek>());
         QCOMPARE(game->MMControl1->Command(), QString("Play"));

@@ -16,6 +16,7 @@
 #include "scenes/form4.h"
 #include "shell/form2.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -129,6 +130,11 @@ class TestFit : public QObject {
     // line is) is drawn smaller, whole; his short lines keep the design font.
     void onlyATextThatWouldBeCutIsDrawnSmaller() {
         Harness h;
+        // The design's fonts are drawn with the free ones that stand in for them.
+        for (auto [designed, free] : {std::pair{"Comic Sans MS", "Comic Neue"},
+                                      {"MS Sans Serif", "Liberation Sans"},
+                                      {"Arial", "Liberation Sans"}})
+            QCOMPARE(QFontInfo(designFont(designed, 12, true)).family(), QString(free));
         installLanguage("cs");
         LabelControl *label = Windows::show<Form3>()->Label5;
         label->setCaption(QString::fromUtf8(

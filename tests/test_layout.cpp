@@ -63,8 +63,7 @@ class TestLayout : public QObject {
                 if (spot->isHidden() || spot->width() >= 449 || !(spot->onClick || spot->onDragDrop))
                     continue;
                 if (QWidget *hit = Mouse::hitAt(f, Mouse::centreOf(spot)); hit != spot)
-                    covered << QString("%1 under %2")
-                                   .arg(spot->objectName(), hit ? hit->objectName() : "nothing");
+                    covered << spot->objectName() + " under " + (hit ? hit->objectName() : "nothing");
             }
             for (auto *c = scene; c; c = qobject_cast<Control *>(c->parentWidget()))
                 c->setVisible(false);
