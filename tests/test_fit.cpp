@@ -31,10 +31,8 @@ bool isCounter(const LabelControl *l) {
 }
 
 QString where(const QWidget *w, const QString &text) {
-    return QStringLiteral("%1/%2 (%3 pt): \"%4\"")
-        .arg(w->window()->objectName(), w->objectName())
-        .arg(w->font().pointSizeF())
-        .arg(text);
+    return w->window()->objectName() + "/" + w->objectName() + " (" +
+           QString::number(w->font().pointSizeF()) + " pt): \"" + text + '"';
 }
 } // namespace
 
