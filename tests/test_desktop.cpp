@@ -9,44 +9,27 @@
 #include "runtime/scale.h"
 #include "scenes/form3.h"
 #include "scenes/form4.h"
-#include "shell/dopisek.h"
 #include "shell/form2.h"
 #include "world/bar.h"
 #include "world/villa.h"
 
 #include <QProcess>
 
-namespace {
-// Puts window so that it covers the centre of target (a control of the game window) but not the
-// point keep, as a player may leave a dialog lying on the game.
-void layOver(QWidget *window, const QWidget *target, QPoint keep = {}) {
-    const QPoint centre = target->mapToGlobal(target->rect().center());
-    QPoint topLeft = centre - QPoint(8, 8);
-    if (!keep.isNull() && keep.x() < centre.x()) topLeft.setX(centre.x() - 8);
-    window->move(topLeft);
-    QVERIFY(window->frameGeometry().contains(centre));
-    QVERIFY(keep.isNull() || !window->frameGeometry().contains(keep));
-}
-} // namespace
-
 class TestDesktop : public QObject {
     Q_OBJECT
   private slots:
+    // Screens of 2560 x 1440, 1920 x 1080, 1920 x 1200, 1440 x 900, 3200 x 1800, 5K, 1024 x 768 and 4K: the
+    // size left to the game in the desktop's logical pixels, and the factor for it.
     void scaleForTheScreen_data() {
-        QTest::addColumn<QSizeF>("available"); // in the desktop's logical pixels
-        QTest::addColumn<qreal>("factor");
-        QTest::newRow("2560 x 1440") << QSizeF(2560, 1400) << 2.0;
-        QTest::newRow("1920 x 1080") << QSizeF(1920, 1040) << 1.5;
-        QTest::newRow("1920 x 1200") << QSizeF(1920, 1160) << 1.75;
-        QTest::newRow("1440 x 900") << QSizeF(1440, 860) << 1.25;
-        QTest::newRow("3200 x 1800") << QSizeF(3200, 1760) << 2.5;
-        QTest::newRow("5K") << QSizeF(5120, 2840) << 4.0;
-        QTest::newRow("1024 x 768") << QSizeF(1024, 740) << 1.0;
-        QTest::newRow("4K") << QSizeF(3840, 2120) << 3.0;
+        QTest::addColumn<QString>("row");
+        for (const char *row : {"2560 1400 2", "1920 1040 1.5", "1920 1160 1.75", "1440 860 1.25",
+                                "3200 1760 2.5", "5120 2840 4", "1024 740 1", "3840 2120 3"})
+            QTest::newRow(row) << QString(row);
     }
     void scaleForTheScreen() {
-        QFETCH(QSizeF, available);
-        QFETCH(qreal, factor);
+        QFETCH(QString, row);
+        const QSizeF available(row.section(' ', 0, 0).toDouble(), row.section(' ', 1, 1).toDouble());
+        const qreal factor = row.section(' ', 2).toDouble();
         QCOMPARE(Scale::choose(available), factor);
         // The player's --scale wins; a QT_SCALE_FACTOR of the user's own stands alone.
         QCOMPARE(Scale::decide(std::nullopt, false, available), std::optional<qreal>(factor));
@@ -63,10 +46,8 @@ class TestDesktop : public QObject {
     }
     void badOptionsStopWithStatusTwo_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("scale 9") << QStringList{"--scale", "9"};
-        QTest::newRow("unknown option") << QStringList{"--fullscreen"};
-        QTest::newRow("unknown language") << QStringList{"--lang", "de"};
-        QTest::newRow("stray argument") << QStringList{"save.game"};
+        for (const char *args : {"--scale 9", "--fullscreen", "--lang de", "save.game"})
+            QTest::newRow(args) << QString(args).split(' ');
     }
     // The real program, with no screen at all: a mistyped option is one line on stderr and status 2.
     void badOptionsStopWithStatusTwo() {
@@ -105,14 +86,9 @@ class TestDesktop : public QObject {
         // The second press landed on a door of the corridor, and the end did not come over it.
         QWidget *underPointer = Mouse::hitAt(f, Mouse::centreOf(b->Image79));
         QVERIFY(b->barukol->isAncestorOf(underPointer) && !b->no->isAncestorOf(underPointer));
-        QCOMPARE(message(),
-                 QString("Nezapoměň, jen jedny dvěře jsou správné a máš jen jeden pokus, jinak je end"));
         h.advance(5000);
         QVERIFY(!h.programEnded());
-    }
-    // Buttons are not pictures: every press of "Dále" counts, however quick.
-    void quickPressesOfDaleCountTwice() {
-        Harness h;
+        // Buttons are not pictures: every press of "Dále" counts, however quick.
         Form3 *talk = Windows::show<Form3>();
         QTest::mouseDClick(talk->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                            Mouse::centreOf(talk->Command1));
@@ -129,7 +105,12 @@ class TestDesktop : public QObject {
         clip->show();
         Mouse::click(f->Command2);
         showMessage(QString::fromUtf8("Ne, takhle to nelze použít")); // a message left open
-        layOver(Windows::find<Form2>(), v->Image98, clip->mapTo(f, clip->rect().center()));
+        // The player leaves it lying over the middle of the door, but not over the clip.
+        Form2 *dialog = Windows::find<Form2>();
+        const QPoint door = v->Image98->mapToGlobal(v->Image98->rect().center());
+        dialog->move(door - QPoint(8, 8));
+        QVERIFY(dialog->frameGeometry().contains(door));
+        QVERIFY(!dialog->frameGeometry().contains(clip->mapToGlobal(clip->rect().center())));
         Mouse::drag(clip, v->Image98);
         QVERIFY(v->vilain->isHidden());
         QVERIFY(!clip->isHidden());
@@ -140,21 +121,6 @@ class TestDesktop : public QObject {
         dismiss();
         Mouse::drag(clip, v->Image98);
         QVERIFY(!v->vilain->isHidden());
-    }
-    // The letter lies on the cap in the inventory: the wood released on the letter splits nothing.
-    void dropOnTheLetterCombinesNothing() {
-        Harness h;
-        Form1 *f = Windows::show<Form1>();
-        Inventory *inv = f->inventory.get();
-        inv->Image11->show();
-        inv->cepka->show();
-        Mouse::click(f->Command2);
-        showLetter();
-        layOver(Windows::find<dopisek>(), inv->cepka, inv->Image11->mapTo(f, inv->Image11->rect().center()));
-        Mouse::drag(inv->Image11, inv->cepka);
-        QCOMPARE(inv->cepka->Tag, QString());
-        QCOMPARE(inv->Image11->Tag, QString("drevo"));
-        QVERIFY(message().isNull());
     }
 };
 

@@ -32,8 +32,7 @@ class TestLifetimes : public QObject {
                 // Whatever is left keeps running: conversation ticks, the siren, the beetle's countdown.
                 h.advance(2000);
             }
-            QVERIFY(Windows::open().empty());
-            QVERIFY(h.programEnded());
+            QVERIFY(Windows::open().empty() && h.programEnded());
             ++permutations;
         } while (std::next_permutation(order.begin(), order.end()));
         QCOMPARE(permutations, 120);

@@ -20,8 +20,7 @@ namespace {
 void openTalkingWindows() {
     showMessage(QT_TRANSLATE_NOOP("Message", "Zapálil jsi dynamit"));
     Windows::show<dopisek>();
-    Form3 *police = Windows::show<Form3>();
-    police->Label1->setCaption("Dobrý den pane policajte!");
+    Windows::show<Form3>()->Label1->setCaption("Dobrý den pane policajte!");
     Form4 *bar = Windows::show<Form4>();
     bar->Frame1->show();
     bar->Label4->setCaption("Ty jsi počítač");
@@ -95,9 +94,7 @@ class TestLook : public QObject {
                 for (int y = t.rect.top(); y <= t.rect.bottom(); ++y)
                     for (int x = t.rect.left(); x <= t.rect.right(); ++x)
                         ++count[image.pixel(x, y)];
-                QRgb background = 0;
-                for (auto it = count.begin(); it != count.end(); ++it)
-                    if (it.value() > count.value(background)) background = it.key();
+                const QRgb background = std::max_element(count.begin(), count.end()).key();
                 const bool drawn =
                     std::any_of(count.keyBegin(), count.keyEnd(), [&](QRgb c) { return near(c, t.colour); });
                 const QString where = w->objectName() + QString(" at %1,%2").arg(t.rect.x()).arg(t.rect.y());
@@ -106,8 +103,8 @@ class TestLook : public QObject {
                 ++texts;
             }
         }
-        QCOMPARE(texts,
-                 8); // the message, two talks on top with their name tabs, status, two names on the map
+        // The message, two talks on top with their name tabs, the status line, two names on the map.
+        QCOMPARE(texts, 8);
     }
 
     // F10 in any open window switches every window between the looks and remembers the choice; nothing

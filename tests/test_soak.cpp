@@ -19,18 +19,8 @@ const QString kTags =
     "Pavoukva=a Houbava=Voda Zapalkava=fire c=c notebook=notebook dopis=|a spona=sponka "
     "klic=klic disk=game musle=musle|vorna vorna=vorna dynam=dynam|dynam1 benzin=benzin "
     "dynambum=";
-} // namespace
 
-class TestSoak : public QObject {
-    Q_OBJECT
-  private slots:
-    void randomInputNeverBreaksTheGame();
-
-  private:
-    QString brokenInvariant() const;
-};
-
-QString TestSoak::brokenInvariant() const {
+QString brokenInvariant() {
     std::set<QString> types;
     for (GameWindow *w : Windows::open()) {
         if (w->isHidden()) return QString("%1 is loaded but cannot be seen or closed").arg(w->objectName());
@@ -53,35 +43,40 @@ QString TestSoak::brokenInvariant() const {
                 return QString("%1 has tag '%2'").arg(item->objectName(), item->Tag);
     return {};
 }
+} // namespace
 
-void TestSoak::randomInputNeverBreaksTheGame() {
-    const quint32 seed = qEnvironmentVariable("SOAK_SEED", "20261206").toUInt();
-    const int events = qEnvironmentVariable("SOAK_EVENTS", "20000").toInt();
-    RandomPlayer player(seed);
-    Harness h;
-    int games = 0;
-    for (int i = 0; i < events; ++i) {
-        if (Windows::open().empty()) {
-            // The program ended (Exit, Konec, the lost game, the last window closed): start anew,
-            // straight into the game half of the time.
-            Windows::reset();
+class TestSoak : public QObject {
+    Q_OBJECT
+  private slots:
+    void randomInputNeverBreaksTheGame() {
+        const quint32 seed = qEnvironmentVariable("SOAK_SEED", "20261206").toUInt();
+        const int events = qEnvironmentVariable("SOAK_EVENTS", "20000").toInt();
+        RandomPlayer player(seed);
+        Harness h;
+        int games = 0;
+        for (int i = 0; i < events; ++i) {
+            if (Windows::open().empty()) {
+                // The program ended (Exit, Konec, the lost game, the last window closed): start anew,
+                // straight into the game half of the time.
+                Windows::reset();
+                Harness::settle();
+                ++games;
+                player.rng.bounded(2) ? (void)Windows::show<Form1>() : startGame();
+            }
+            // A quarter of the events let time pass: mostly a moment, now and then some seconds.
+            const QString input = player.rng.bounded(4)
+                                      ? player.step()
+                                      : (h.advance(player.rng.bounded(3) ? int(player.rng.bounded(400))
+                                                                         : int(player.rng.bounded(8000))),
+                                         QString("time"));
             Harness::settle();
-            ++games;
-            player.rng.bounded(2) ? (void)Windows::show<Form1>() : startGame();
+            const QString broken = brokenInvariant();
+            QVERIFY2(broken.isEmpty(),
+                     qPrintable(QString("seed %1, event %2 (%3): %4").arg(seed).arg(i).arg(input, broken)));
         }
-        // A quarter of the events let time pass: mostly a moment, now and then some seconds.
-        const QString input = player.rng.bounded(4)
-                                  ? player.step()
-                                  : (h.advance(player.rng.bounded(3) ? int(player.rng.bounded(400))
-                                                                     : int(player.rng.bounded(8000))),
-                                     QString("time"));
-        Harness::settle();
-        const QString broken = brokenInvariant();
-        QVERIFY2(broken.isEmpty(),
-                 qPrintable(QString("seed %1, event %2 (%3): %4").arg(seed).arg(i).arg(input, broken)));
+        qInfo("%d events, %d programs started", events, games);
     }
-    qInfo("%d events, %d programs started", events, games);
-}
+};
 
 QTEST_MAIN(TestSoak)
 #include "test_soak.moc"

@@ -89,9 +89,8 @@ QString propertyOf(QObject *o, const QString &name) {
     if (name == "hidden") return w && w->isHidden() ? "1" : "0";
     if (name == "Tag" && c) return c->Tag;
     if (name == "Picture" && c) return Picture::resolve(c->Picture());
-    if (name == "Caption" && qobject_cast<QLabel *>(o)) return qobject_cast<QLabel *>(o)->text();
-    if (name == "Caption" && qobject_cast<QAbstractButton *>(o))
-        return qobject_cast<QAbstractButton *>(o)->text();
+    if (name == "Caption" && (qobject_cast<QLabel *>(o) || qobject_cast<QAbstractButton *>(o)))
+        return o->property("text").toString();
     if (name == "Title" && w) return w->windowTitle();
     if (name == "Name" && w) { // what a screen reader reads of a button
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
@@ -176,7 +175,6 @@ class TestWalkthrough : public QObject {
     void cleanup() {
         installLanguage("cs");
         delete h;
-        h = nullptr;
     }
     // The whole game to the outro and back to the menu, or through the wrong door to the program's end.
     void wholeGame_data() {
