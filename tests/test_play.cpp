@@ -519,7 +519,9 @@ void TestPlay::creditsChangeOnceAndStartOverAfterZpet() {
     credits *c = Windows::find<credits>();
     h.advance(3599);
     QVERIFY(c->Image3->Picture() == Pictures::ui("credits1") && c->Command1->isHidden());
-    h.advance(60001);
+    h.advance(1);
+    QVERIFY(c->Image3->Picture() == Pictures::ui("credits2") && c->Command1->isVisible());
+    h.advance(60000);
     Mouse::click(game->Command1);
     QVERIFY(Windows::find<credits>() == c && c->Image3->Picture() == Pictures::ui("credits2"));
     Mouse::click(c->Command1);
