@@ -12,10 +12,12 @@
 #include "game/form1.h"
 #include "game/inventory.h"
 #include "game/language.h"
+#include "game/savegame.h"
 #include "runtime/focusring.h"
 #include "runtime/mediachannel.h"
 #include "runtime/picture.h"
 #include "shell/form2.h"
+#include "shell/menu.h"
 #include "shell/onetwo.h"
 
 #include <QAbstractButton>
@@ -23,6 +25,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <map>
 #include <vector>
 
@@ -168,8 +171,15 @@ struct Hand {
 class TestWalkthrough : public QObject {
     Q_OBJECT
   private slots:
+    // The game saves as it is played, in a folder of this run's own.
+    void initTestCase() {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+    }
     void init() {
         h = new Harness;
+        QFile::remove(SaveGame::path());
+        SaveGame::instance().install();
         installLanguage(chooseLanguage(QLocale::system().uiLanguages()));
     }
     void cleanup() {
@@ -177,12 +187,16 @@ class TestWalkthrough : public QObject {
         delete h;
     }
     // The whole game to the outro and back to the menu, or through the wrong door to the program's end.
+    // Closed after every part and continued from the menu, the game goes on as if never left.
     void wholeGame_data() {
         QTest::addColumn<QString>("hand");
         QTest::addColumn<QString>("door");
+        QTest::addColumn<bool>("continued");
         for (const char *hand : {"mouse", "keys"})
             for (const char *door : {"rightdoor", "wrongdoor"})
-                QTest::addRow("%s, %s", hand, door) << hand << door;
+                QTest::addRow("%s, %s", hand, door) << hand << door << false;
+        QTest::addRow("mouse, rightdoor, continued") << "mouse"
+                                                     << "rightdoor" << true;
     }
     void wholeGame() {
         QFETCH(QString, door);
@@ -193,6 +207,16 @@ class TestWalkthrough : public QObject {
   private:
     Harness *h = nullptr;
     Hand driver;
+    QTemporaryDir home;
+
+    void closeAndContinue() {
+        driver.close(Windows::find<Form1>());
+        h->settle();
+        menu *m = Windows::find<menu>();
+        QVERIFY2(m && m->Command8->isVisible(), "nothing to continue");
+        driver.click(m->Command8);
+        h->settle();
+    }
 
     QWidget *widget(const QString &path) {
         auto *w = qobject_cast<QWidget *>(find(path));
@@ -297,6 +321,9 @@ class TestWalkthrough : public QObject {
                 run(s);
                 if (QTest::currentTestFailed()) return qWarning("at line %d of the walkthrough", s.line);
             }
+            QFETCH(bool, continued);
+            if (continued && part != parts.last()) closeAndContinue();
+            if (QTest::currentTestFailed()) return qWarning("continued after %s", qPrintable(part));
         }
     }
 };
