@@ -707,11 +707,11 @@ void Limiter::process(float *stereo, int frames) {
 
 // --- the engine ------------------------------------------------------------------------------------
 
-// Prepares sounds away from the UI thread: making a synthesizer and loading a piece's instruments
-// out of a large soundfont takes from a few to a few hundred milliseconds, decoding the bar's loop
-// a few, and a click must never wait for that. Sounds let go are freed here too, since freeing a piece hands
-// its synthesizer back to the pool the loads take theirs from. One job at a time, in the order they were
-// asked for.
+// Prepares sounds away from the UI thread: making a synthesizer and loading a piece's instruments out
+// of a large soundfont takes from a few to a few hundred milliseconds, decoding the bar's loop a few,
+// and a click must never wait for that. Sounds let go are freed here too, since freeing a piece hands
+// its synthesizer back to the pool the loads take theirs from. One job at a time, in the order they
+// were asked for.
 class AudioEngine::Loader {
   public:
     struct Job {
