@@ -22,7 +22,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QSlider>
-#include <QTemporaryDir>
 
 namespace {
 // Everything a player could tell apart in a window, read through the controls themselves; nothing of
@@ -71,7 +70,6 @@ class TestSaveGame : public QObject {
     Q_OBJECT
     Harness *h = nullptr;
     menu *m = nullptr;
-    QTemporaryDir home;
 
     // Closes the game by its close box and opens it again with "Pokračovat": the two must agree.
     void closeAndContinue() {
@@ -88,13 +86,7 @@ class TestSaveGame : public QObject {
     }
 
   private slots:
-    // Settings and saves of this run alone: never the player's, nor another run's (one that ended
-    // half way may have left a file where the save's folder belongs).
-    void initTestCase() {
-        QVERIFY(home.isValid());
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    }
+    void initTestCase() { useOwnHome(); }
     void init() {
         h = new Harness;
         QFile::remove(SaveGame::path());

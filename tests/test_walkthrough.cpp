@@ -25,7 +25,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <map>
 #include <vector>
 
@@ -171,11 +170,7 @@ struct Hand {
 class TestWalkthrough : public QObject {
     Q_OBJECT
   private slots:
-    // The game saves as it is played, in a folder of this run's own.
-    void initTestCase() {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
-    }
+    void initTestCase() { useOwnHome(); } // the game saves as it is played
     void init() {
         h = new Harness;
         QFile::remove(SaveGame::path());
@@ -207,7 +202,6 @@ class TestWalkthrough : public QObject {
   private:
     Harness *h = nullptr;
     Hand driver;
-    QTemporaryDir home;
 
     void closeAndContinue() {
         driver.close(Windows::find<Form1>());

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <cmath>
 
@@ -126,4 +127,10 @@ float renderPeak(int ms) {
     for (float v : buf)
         peak = std::max(peak, std::abs(v));
     return peak;
+}
+
+void useOwnHome() {
+    static QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
 }

@@ -42,3 +42,6 @@ void dragTo(const QWidget *item, QWidget *window, QPoint pos);
 void writeToneWav(const QString &path, int frames, int rate = 44100, double amplitude = 0.5);
 // Peak of the offline mix over the next ms milliseconds.
 float renderPeak(int ms);
+// Settings and saves of this run alone, in a temporary folder: never the player's, nor another run's
+// (one that ended half way may have left a file where the save's folder belongs).
+void useOwnHome();
